@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a plain build, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Any failing test or sanitizer report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+jobs=$(nproc)
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTUVRA_SANITIZE=ON >/dev/null
+cmake --build build-asan
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j "$jobs"
