@@ -1,0 +1,75 @@
+#include <algorithm>
+#include <iostream>
+#include <optional>
+
+#include "commands.h"
+#include "text.h"
+
+namespace тувра::пакеты {
+namespace {
+
+bool есть_флаг(const std::vector<std::string>& аргументы, std::string_view флаг) {
+  return std::find(аргументы.begin(), аргументы.end(), флаг) != аргументы.end();
+}
+
+// Runs a command whose operand is the third argument, or fails with its usage line.
+template <class Команда>
+ИтогКоманды с_операндом(const std::optional<std::string>& операнд, std::string_view подсказка, Команда команда) {
+  if (!операнд) return Неудача{std::string(подсказка)};
+  return команда(*операнд);
+}
+
+// Runs the command the word names; nothing when the word names none.
+std::optional<ИтогКоманды> выполнить(const std::vector<std::string>& аргументы) {
+  const std::string& слово = аргументы[1];
+  std::optional<std::string> операнд;
+  if (аргументы.size() > 2) операнд = аргументы[2];
+
+  if (слово == "установить") return команда_установить(есть_флаг(аргументы, "--обновить-блокировку"));
+  if (слово == "список") return команда_список();
+  if (слово == "удалить") {
+    return с_операндом(операнд, "укажи имя пакета для удаления: тувра_пакеты удалить ИМЯ [--force]",
+                       [&](const std::string& имя) { return команда_удалить(имя, есть_флаг(аргументы, "--force")); });
+  }
+  if (слово == "искать") {
+    return с_операндом(операнд, "укажи, что искать: тувра_пакеты искать ЗАПРОС", команда_искать);
+  }
+  if (слово == "добавить") {
+    return с_операндом(операнд, "укажи имя пакета: тувра_пакеты добавить ИМЯ", команда_добавить);
+  }
+  if (слово == "индекс-настроить") {
+    return с_операндом(операнд, "укажи адрес индекса: тувра_пакеты индекс-настроить URL_ИНДЕКСА",
+                       команда_индекс_настроить);
+  }
+  if (слово == "индекс-обновить") return обновить_индекс();
+  return std::nullopt;
+}
+
+}  // namespace
+
+int главная_менеджера_пакетов(const std::vector<std::string>& аргументы) {
+  if (аргументы.size() < 2 || аргументы[1].empty()) {
+    показать_справку();
+    return 0;
+  }
+  // Names and URLs go into paths and git arguments; a mangled byte would change them silently.
+  for (std::size_t i = 1; i < аргументы.size(); ++i) {
+    if (!это_utf8(аргументы[i])) {
+      std::cerr << "Ошибка: аргумент " << i << " командной строки не является текстом в кодировке UTF-8\n";
+      return 1;
+    }
+  }
+  const std::optional<ИтогКоманды> итог = выполнить(аргументы);
+  if (!итог) {
+    показать_справку();
+    return 1;
+  }
+  std::cout.flush();
+  if (!*итог) {
+    std::cerr << "Ошибка: " << итог->error() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace тувра::пакеты

@@ -1,0 +1,27 @@
+// Runs the outside program `git`: found on the search path, arguments as a list,
+// no shell, empty standard input, no terminal prompts; both outputs captured whole.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/expected.h"
+
+namespace тувра::пакеты {
+
+struct ВыводGit {
+  int код_выхода = -1;   // -1 when git was ended by a signal
+  std::string вывод;     // standard output, UTF-8 with invalid bytes replaced
+  std::string ошибки;    // standard error, likewise
+
+  bool успех() const { return код_выхода == 0; }
+};
+
+// The error is the system's text when the program could not be started.
+Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы);
+
+// Refuses a URL, branch or tag that git would take for an option.
+Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, std::string_view что);
+
+}  // namespace тувра::пакеты

@@ -1,0 +1,30 @@
+// The one line format of manifests, lock files, package manifests and the index catalog.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/expected.h"
+
+namespace тувра::пакеты {
+
+struct Зависимость {
+  std::string имя;
+  std::string источник;
+  std::optional<std::string> ветка;
+  std::optional<std::string> версия;
+  std::optional<std::string> описание;
+
+  bool operator==(const Зависимость&) const = default;
+};
+
+// The records of all lines in order, or the message of the first bad line.
+Итог<std::vector<Зависимость>, std::string> разобрать_зависимости(std::string_view текст);
+
+Итог<std::vector<Зависимость>, std::string> разобрать_файл_блокировки(std::string текст);
+
+Зависимость копия_зависимости(const Зависимость& зависимость);
+
+}  // namespace тувра::пакеты
