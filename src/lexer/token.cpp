@@ -39,14 +39,33 @@ constexpr std::array<std::string_view, Номер::КонецФайла - Ном
     "&", "|", "^", "~", "{", "}", "(", ")", "[", "]", ".", ",", ";", ":", "->",
 };
 
-// Shortest text that reads back as the same double, never with an exponent.
+// Shortest digits that read back as the same double, written without an exponent:
+// 1e23 shows as a one and 23 zeros, not as the binary value's exact 99999999999999991611392.
 std::string дробное_в_текст(double значение) {
-  // The longest fixed form of a finite double (the smallest subnormal) is under 400 chars.
-  std::array<char, 400> буфер{};
-  auto [конец, ошибка] = std::to_chars(буфер.data(), буфер.data() + буфер.size(), значение,
-                                       std::chars_format::fixed);
+  std::array<char, 32> буфер{};
+  const auto [конец, ошибка] = std::to_chars(буфер.data(), буфер.data() + буфер.size(), значение,
+                                             std::chars_format::scientific);
   assert(ошибка == std::errc{});
-  return std::string(буфер.data(), конец);
+  const std::string_view научная(буфер.data(), static_cast<std::size_t>(конец - буфер.data()));
+  const auto знак_e = научная.find('e');
+  if (знак_e == std::string_view::npos) return std::string(научная);  // inf, nan
+  std::string итог;
+  std::string_view мантисса = научная.substr(0, знак_e);
+  if (мантисса.front() == '-') {
+    итог.push_back('-');
+    мантисса.remove_prefix(1);
+  }
+  std::string цифры(мантисса.substr(0, 1));
+  if (мантисса.size() > 2) цифры += мантисса.substr(2);
+  int порядок = 0;
+  std::from_chars(научная.data() + знак_e + 1 + (научная[знак_e + 1] == '+'),
+                  научная.data() + научная.size(), порядок);
+  if (порядок < 0) {
+    return итог + "0." + std::string(static_cast<std::size_t>(-порядок - 1), '0') + цифры;
+  }
+  const auto целых = static_cast<std::size_t>(порядок) + 1;
+  if (цифры.size() <= целых) return итог + цифры + std::string(целых - цифры.size(), '0');
+  return итог + цифры.substr(0, целых) + "." + цифры.substr(целых);
 }
 
 // Double quotes around the text, with quotes, backslashes and control characters escaped.

@@ -1,0 +1,45 @@
+// Small helpers shared by the lexer tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lexer/lexer.h"
+
+namespace тувра {
+
+inline void PrintTo(const ОшибкаРазбора& ошибка, std::ostream* поток) {
+  *поток << ошибка.строка << ":" << ошибка.столбец << ": " << ошибка.сообщение_ошибки;
+}
+
+}  // namespace тувра
+
+namespace тувра::тест {
+
+inline Итог<std::vector<Токен>, ОшибкаРазбора> лексировать(std::string_view текст) {
+  auto лексер = новый_лексер(текст);
+  return разбить_на_токены(лексер);
+}
+
+// The debug texts of all tokens but the final КонецФайла, joined by blanks; checks that
+// the list ends with exactly one КонецФайла.
+inline std::string виды(std::string_view текст) {
+  auto итог = лексировать(текст);
+  if (!итог) return "ошибка: " + итог.error().сообщение_ошибки;
+  const auto& токены = *итог;
+  std::string строка;
+  for (std::size_t i = 0; i < токены.size(); ++i) {
+    const bool последний = i + 1 == токены.size();
+    EXPECT_EQ(токены[i].вид == ВидТокена::КонецФайла, последний) << "token " << i;
+    if (последний) break;
+    if (!строка.empty()) строка += ' ';
+    строка += отладочный_текст_вида_токена(токены[i].вид);
+  }
+  return строка;
+}
+
+}  // namespace тувра::тест
