@@ -26,6 +26,11 @@ std::string ошибка_errno() { return std::strerror(errno); }
 
 std::string текст_ошибки(const std::error_code& код) { return код.message(); }
 
+bool сведения_доступны(const std::filesystem::path& путь) {
+  struct stat сведения {};
+  return ::stat(путь.c_str(), &сведения) == 0;
+}
+
 Итог<std::string, std::string> прочитать_байты(const std::filesystem::path& путь) {
   Дескриптор файл{::open(путь.c_str(), O_RDONLY | O_CLOEXEC)};
   if (файл.fd < 0) return Неудача{ошибка_errno()};

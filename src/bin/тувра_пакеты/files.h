@@ -21,4 +21,7 @@ namespace тувра::пакеты {
 
 std::string текст_ошибки(const std::error_code& код);
 
+// True when the entry's metadata can be read (a link is followed).
+bool сведения_доступны(const std::filesystem::path& путь);
+
 }  // namespace тувра::пакеты
