@@ -4,7 +4,7 @@
 
 namespace тувра::классы {
 
-// Values above U+10FFFF never reach here: decoding maps them to U+FFFD.
+// ICU answers false outside the code space, so any char32_t is safe here.
 bool пробел_юникода(char32_t символ) {
   return u_hasBinaryProperty(static_cast<UChar32>(символ), UCHAR_WHITE_SPACE);
 }

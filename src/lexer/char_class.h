@@ -13,6 +13,9 @@ inline bool буква_ascii(char32_t символ) {
   return (символ >= U'a' && символ <= U'z') || (символ >= U'A' && символ <= U'Z');
 }
 
+// U+0400 to U+0481 are all Cyrillic letters: most names never reach ICU.
+inline bool основная_кириллица(char32_t символ) { return символ >= 0x400 && символ <= 0x481; }
+
 // Unicode White_Space.
 inline bool пробел(char32_t символ) {
   if (символ < 0x80) return символ == U' ' || (символ >= 0x09 && символ <= 0x0D);
@@ -22,14 +25,14 @@ inline bool пробел(char32_t символ) {
 // ASCII letter, `_` or Alphabetic.
 inline bool начало_слова(char32_t символ) {
   if (символ < 0x80) return буква_ascii(символ) || символ == U'_';
-  return буква_юникода(символ);
+  return основная_кириллица(символ) || буква_юникода(символ);
 }
 
 // What may follow the first character of a word: also ASCII digits and Unicode numbers
 // (general categories Nd, Nl, No).
 inline bool продолжение_слова(char32_t символ) {
   if (символ < 0x80) return буква_ascii(символ) || цифра_ascii(символ) || символ == U'_';
-  return буква_или_число_юникода(символ);
+  return основная_кириллица(символ) || буква_или_число_юникода(символ);
 }
 
 }  // namespace тувра::классы

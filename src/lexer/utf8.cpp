@@ -18,6 +18,12 @@ std::u32string декодировать_utf8(std::string_view текст) {
       символы.push_back(static_cast<char32_t>(байты[i++]));
       continue;
     }
+    // Two-byte sequences (Cyrillic) inline; everything else, ill-formed input included, by ICU.
+    if (байты[i] >= 0xC2 && байты[i] <= 0xDF && i + 1 < длина && (байты[i + 1] & 0xC0) == 0x80) {
+      символы.push_back(static_cast<char32_t>(((байты[i] & 0x1F) << 6) | (байты[i + 1] & 0x3F)));
+      i += 2;
+      continue;
+    }
     UChar32 символ = 0;
     U8_NEXT_OR_FFFD(байты, i, длина, символ);
     символы.push_back(static_cast<char32_t>(символ));
@@ -46,7 +52,7 @@ void дописать_utf8(std::string& куда, char32_t символ) {
 
 std::string закодировать_utf8(std::u32string_view символы) {
   std::string итог;
-  итог.reserve(символы.size());
+  итог.reserve(символы.size() * 2);
   for (char32_t символ : символы) дописать_utf8(итог, символ);
   return итог;
 }
