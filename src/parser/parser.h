@@ -1,0 +1,87 @@
+// The parser's cursor over one token list, the token operations every grammar routine
+// shares, and the entry points for types and expressions.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lexer/parse_error.h"
+#include "lexer/token.h"
+#include "support/expected.h"
+#include "syntax_tree/expression.h"
+#include "syntax_tree/syntax_type.h"
+
+namespace тувра {
+
+// Nesting that no real program reaches; past it the parse stops with an error instead of
+// running the stack out. Counted over expressions, types and blocks alike.
+inline constexpr std::size_t предел_вложенности = 1000;
+
+struct Парсер {
+  // Always ends with exactly one КонецФайла; an empty list gets one at line 1, column 1.
+  explicit Парсер(std::vector<Токен> токены_текста);
+
+  std::vector<Токен> токены;
+  std::size_t позиция = 0;
+
+  bool в_типе_возврата = false;    // an empty `()` after a type is no array suffix
+  bool в_аргументах_типа = false;  // a `(` after a type belongs to a call
+  bool тип_после_из = false;       // one-shot: the next type may be a genitive word
+
+  std::size_t глубина = 0;  // current nesting, see УровеньВложенности
+
+  const Токен& текущий() const { return токены[позиция]; }
+
+  // Same kind and, for payload kinds, the same payload.
+  bool проверить(const ВидТокена& вид) const;
+  bool проверить(ВидТокена::Номер номер) const;
+  bool совпасть(ВидТокена::Номер номер);
+  // Consumes the current token (never past КонецФайла) and returns a copy of its kind.
+  ВидТокена продвинуть();
+  // Consumes the current token without copying it.
+  void пропустить();
+  // The token after the current one, or the final КонецФайла.
+  const Токен& заглянуть_вперёд() const;
+  // The token `сдвиг` places after the current one, or the final КонецФайла.
+  const Токен& токен_впереди(std::size_t сдвиг) const;
+
+  // "{контекст}: ожидалось {…}, но встретилось {…}" unless the current token is of that kind.
+  Итог<Пусто, ОшибкаРазбора> ожидать(ВидТокена::Номер номер, std::string_view контекст);
+  // "{контекст}: ожидалось имя, встретилось {…}" unless the current token is a name.
+  Итог<std::string, ОшибкаРазбора> ожидать_имя(std::string_view контекст);
+  ОшибкаРазбора ошибка_у_текущего_токена(std::string сообщение) const;
+  // `->` or `:`.
+  bool принять_маркер_возврата();
+};
+
+// One level of nesting for as long as it lives. Every recursive grammar routine holds one
+// and gives up with the parser's ошибка_вложенности when `превышен`.
+class УровеньВложенности {
+ public:
+  explicit УровеньВложенности(Парсер& парсер) : парсер_(парсер) { ++парсер_.глубина; }
+  ~УровеньВложенности() { --парсер_.глубина; }
+  УровеньВложенности(const УровеньВложенности&) = delete;
+  УровеньВложенности& operator=(const УровеньВложенности&) = delete;
+
+  bool превышен() const { return парсер_.глубина > предел_вложенности; }
+
+ private:
+  Парсер& парсер_;
+};
+
+// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token.
+ОшибкаРазбора ошибка_вложенности(const Парсер& парсер);
+
+// One type as written; the parser then stands on the first token after it.
+Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);
+// The types after `из` (the caller has consumed it), separated by `и` or `,`.
+Итог<std::vector<СинтаксическийТип>, ОшибкаРазбора> разобрать_аргументы_типа(Парсер& парсер);
+// One expression with the full operator ladder; stops before the first token that does not
+// continue it.
+Итог<УзелВыражения, ОшибкаРазбора> разобрать_выражение(Парсер& парсер);
+// Extends the operand with its chain of `.поле`, `.метод(…)`, `[…]`, `(…)` and `?`.
+Итог<УзелВыражения, ОшибкаРазбора> разобрать_постфикс(Парсер& парсер, УзелВыражения операнд);
+
+}  // namespace тувра
