@@ -27,4 +27,8 @@ struct Зависимость {
 
 Зависимость копия_зависимости(const Зависимость& зависимость);
 
+// "{имя} = git {источник}" with " ветка=", " версия=" and " описание=\"…\"" when present,
+// in that order, without a line feed: the line the add command appends.
+std::string строка_зависимости(const Зависимость& зависимость);
+
 }  // namespace тувра::пакеты

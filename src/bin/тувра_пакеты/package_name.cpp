@@ -12,7 +12,10 @@ std::string отказ(std::string_view имя, std::string_view причина)
 
 Итог<Пусто, std::string> проверить_имя_пакета(std::string_view имя) {
   if (имя.empty()) return Неудача{отказ(имя, "имя пустое")};
-  if (имя == "." || имя == "..") return Неудача{отказ(имя, "'.' и '..' — не имена папок")};
+  // Windows drops trailing dots, so "..." would name the folder above as well.
+  if (имя.find_first_not_of('.') == std::string_view::npos) {
+    return Неудача{отказ(имя, "имя из одних точек ('.', '..') указывает не на папку пакета")};
+  }
   if (имя.find_first_of("/\\") != std::string_view::npos) {
     return Неудача{отказ(имя, "имя содержит разделитель пути ('/' или '\\')")};
   }

@@ -1,0 +1,33 @@
+// `искать`: the catalog entries whose name or description contains the query.
+#include <iostream>
+
+#include "catalog_lookup.h"
+#include "commands.h"
+#include "index.h"
+
+namespace тувра::пакеты {
+
+ИтогКоманды команда_искать(const std::string& запрос) {
+  const std::string искомое = в_нижний_регистр(запрос);
+  auto каталог = открыть_индекс();
+  if (!каталог) return Неудача{каталог.error()};
+
+  std::vector<const Зависимость*> найдено;
+  for (const Зависимость& запись : *каталог) {
+    if (подходит_под_запрос(искомое, запись)) найдено.push_back(&запись);
+  }
+  if (найдено.empty()) {
+    std::cout << "Ничего не найдено по запросу '" << запрос << "'.\n";
+    return Пусто{};
+  }
+  std::cout << "Найдено (" << найдено.size() << "):\n";
+  for (const Зависимость* запись : найдено) {
+    std::cout << "  " << запись->имя << "\n" << "    " << запись->источник << "\n";
+    if (запись->описание) std::cout << "    " << *запись->описание << "\n";
+    std::cout << "\n";
+  }
+  std::cout << "Установить: добавь в 'тувра.зависимости' командой 'тувра_пакеты добавить ИМЯ'.\n";
+  return Пусто{};
+}
+
+}  // namespace тувра::пакеты

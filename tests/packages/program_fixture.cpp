@@ -1,0 +1,187 @@
+#include "program_fixture.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace тувра::пакеты::испытания {
+namespace {
+
+std::vector<char*> указатели(std::vector<std::string>& тексты) {
+  std::vector<char*> итог;
+  for (std::string& т : тексты) итог.push_back(т.data());
+  итог.push_back(nullptr);
+  return итог;
+}
+
+std::string переменная(const char* имя) {
+  const char* значение = std::getenv(имя);
+  return значение ? значение : "";
+}
+
+}  // namespace
+
+Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение) {
+  char шаблон[] = "/tmp/tuvra_run_XXXXXX";
+  const fs::path вывод_папка = ::mkdtemp(шаблон);
+  const fs::path out = вывод_папка / "out", err = вывод_папка / "err";
+  std::vector<std::string> аргументы = argv, env = окружение;
+  std::vector<char*> a = указатели(аргументы), e = указатели(env);
+  std::string путь_поиска;
+  for (const std::string& з : окружение) {
+    if (з.rfind("PATH=", 0) == 0) путь_поиска = з.substr(5);
+  }
+  const pid_t процесс = ::fork();
+  if (процесс == 0) {
+    const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int r = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int n = ::open("/dev/null", O_RDONLY);
+    if (o < 0 || r < 0 || n < 0 || ::chdir(папка.c_str()) != 0) ::_exit(126);
+    ::dup2(n, 0);
+    ::dup2(o, 1);
+    ::dup2(r, 2);
+    ::setenv("PATH", путь_поиска.c_str(), 1);  // execvpe searches the parent's PATH otherwise
+    ::execvpe(a[0], a.data(), e.data());
+    ::_exit(127);
+  }
+  int состояние = 0;
+  ::waitpid(процесс, &состояние, 0);
+  Вывод итог;
+  итог.код = WIFEXITED(состояние) ? WEXITSTATUS(состояние) : -1;
+  итог.stdout_ = прочитать(out);
+  итог.stderr_ = прочитать(err);
+  fs::remove_all(вывод_папка);
+  return итог;
+}
+
+std::string прочитать(const fs::path& путь) {
+  std::ifstream файл(путь, std::ios::binary);
+  std::ostringstream текст;
+  текст << файл.rdbuf();
+  return текст.str();
+}
+
+void записать(const fs::path& путь, const std::string& текст) {
+  fs::create_directories(путь.parent_path());
+  std::ofstream файл(путь, std::ios::binary | std::ios::trunc);
+  файл << текст;
+}
+
+std::vector<std::string> файлы_под(const fs::path& папка) {
+  std::vector<std::string> файлы;
+  if (!fs::exists(папка)) return файлы;
+  for (const auto& запись : fs::recursive_directory_iterator(папка)) {
+    if (!запись.is_directory()) файлы.push_back(fs::relative(запись.path(), папка).string());
+  }
+  std::sort(файлы.begin(), файлы.end());
+  return файлы;
+}
+
+Репозиторий::Репозиторий(fs::path папка, std::vector<std::string> окружение)
+    : папка_(std::move(папка)), окружение_(std::move(окружение)) {
+  fs::create_directories(папка_);
+  git({"init", "-q", "-b", "main"});
+}
+
+void Репозиторий::git(const std::vector<std::string>& аргументы) {
+  std::vector<std::string> argv{"git"};
+  argv.insert(argv.end(), аргументы.begin(), аргументы.end());
+  const Вывод вывод = запустить(argv, папка_, окружение_);
+  ASSERT_EQ(вывод.код, 0) << вывод.stderr_;
+}
+
+Репозиторий& Репозиторий::файл(const std::string& имя, const std::string& текст) {
+  записать(папка_ / имя, текст);
+  return *this;
+}
+
+Репозиторий& Репозиторий::удалить_файл(const std::string& имя) {
+  fs::remove_all(папка_ / имя);
+  return *this;
+}
+
+Репозиторий& Репозиторий::коммит() {
+  git({"add", "-A"});
+  git({"commit", "-q", "--allow-empty", "-m", "изменения"});
+  return *this;
+}
+
+Репозиторий& Репозиторий::тег(const std::string& имя) {
+  git({"tag", имя});
+  return *this;
+}
+
+Репозиторий& Репозиторий::аннотированный_тег(const std::string& имя) {
+  git({"tag", "-a", имя, "-m", "выпуск " + имя});
+  return *this;
+}
+
+Репозиторий& Репозиторий::ветка(const std::string& имя) {
+  git({"branch", имя});
+  return *this;
+}
+
+Репозиторий& Репозиторий::на_ветку(const std::string& имя) {
+  git({"checkout", "-q", имя});
+  return *this;
+}
+
+Репозиторий& Репозиторий::выпуск(const std::string& модуль, const std::string& тег_) {
+  return файл(модуль + ".код", "// " + тег_ + "\n").коммит().тег(тег_);
+}
+
+void Программа::SetUp() {
+  char шаблон[] = "/tmp/tuvra_packages_XXXXXX";
+  корень_ = ::mkdtemp(шаблон);
+  проект_ = корень_ / "проект";
+  дом_ = корень_ / "дом";
+  временная_ = корень_ / "врем";
+  for (const fs::path& п : {проект_, дом_, временная_}) fs::create_directories(п);
+  путь_поиска_ = переменная("PATH");
+  окружение_git_ = {"HOME=" + дом_.string(),
+                    "GIT_CONFIG_GLOBAL=/dev/null",
+                    "GIT_CONFIG_NOSYSTEM=1",
+                    "GIT_AUTHOR_NAME=Испытатель",
+                    "GIT_AUTHOR_EMAIL=test@example.com",
+                    "GIT_COMMITTER_NAME=Испытатель",
+                    "GIT_COMMITTER_EMAIL=test@example.com",
+                    "LANG=C.UTF-8",
+                    "LC_ALL=C.UTF-8"};
+}
+
+void Программа::TearDown() { fs::remove_all(корень_); }
+
+Репозиторий& Программа::репозиторий(const std::string& имя) {
+  auto место = репозитории_.find(имя);
+  if (место == репозитории_.end()) {
+    std::vector<std::string> окружение = окружение_git_;
+    окружение.push_back("PATH=" + переменная("PATH"));
+    место = репозитории_.emplace(имя, Репозиторий(корень_ / "репо" / имя, окружение)).first;
+  }
+  return место->second;
+}
+
+std::vector<std::string> Программа::окружение_программы() const {
+  std::vector<std::string> окружение = окружение_git_;
+  окружение.push_back("PATH=" + путь_поиска_);
+  окружение.push_back("TMPDIR=" + временная_.string());
+  окружение.insert(окружение.end(), дополнительное_окружение_.begin(), дополнительное_окружение_.end());
+  return окружение;
+}
+
+Вывод Программа::пакеты(const std::vector<std::string>& аргументы) {
+  std::vector<std::string> argv{переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
+  argv.insert(argv.end(), аргументы.begin(), аргументы.end());
+  return запустить(argv, проект_, окружение_программы());
+}
+
+std::string Программа::строки_блокировки() {
+  const std::string текст = блокировка();
+  return текст.size() >= 894 ? текст.substr(894) : текст;
+}
+
+}  // namespace тувра::пакеты::испытания

@@ -1,0 +1,76 @@
+// A scratch world for running the built program: a project folder, HOME and TMPDIR of its own,
+// and local git repositories made on the spot.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace тувра::пакеты::испытания {
+
+namespace fs = std::filesystem;
+
+struct Вывод {
+  int код = -1;
+  std::string stdout_;
+  std::string stderr_;
+};
+
+// Runs a program (found on PATH) in a folder with the given environment, output to files.
+Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение);
+
+std::string прочитать(const fs::path& путь);
+void записать(const fs::path& путь, const std::string& текст);
+
+// Sorted relative paths of every file below a folder.
+std::vector<std::string> файлы_под(const fs::path& папка);
+
+class Репозиторий {
+ public:
+  Репозиторий(fs::path папка, std::vector<std::string> окружение);
+  const fs::path& путь() const { return папка_; }
+  std::string адрес() const { return папка_.string(); }
+  Репозиторий& файл(const std::string& имя, const std::string& текст);
+  Репозиторий& удалить_файл(const std::string& имя);
+  Репозиторий& коммит();
+  Репозиторий& тег(const std::string& имя);
+  Репозиторий& аннотированный_тег(const std::string& имя);
+  Репозиторий& ветка(const std::string& имя);
+  Репозиторий& на_ветку(const std::string& имя);
+  // Commits one module file whose text names the version, then tags it.
+  Репозиторий& выпуск(const std::string& модуль, const std::string& тег_);
+  void git(const std::vector<std::string>& аргументы);
+
+ private:
+  fs::path папка_;
+  std::vector<std::string> окружение_;
+};
+
+class Программа : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  Репозиторий& репозиторий(const std::string& имя);
+  Вывод пакеты(const std::vector<std::string>& аргументы);
+  void манифест(const std::string& текст) { записать(проект_ / "тувра.зависимости", текст); }
+  std::string метаданные(const std::string& пакет) { return прочитать(проект_ / "пакеты" / пакет / ".метаданные"); }
+  std::string блокировка() { return прочитать(проект_ / "тувра.блокировка"); }
+  // The lock file without its four comment lines.
+  std::string строки_блокировки();
+  std::vector<std::string> окружение_программы() const;
+
+  fs::path корень_;
+  fs::path проект_;
+  fs::path дом_;
+  fs::path временная_;
+  std::vector<std::string> окружение_git_;
+  std::vector<std::string> дополнительное_окружение_;
+  std::string путь_поиска_;
+  std::map<std::string, Репозиторий> репозитории_;
+};
+
+}  // namespace тувра::пакеты::испытания
