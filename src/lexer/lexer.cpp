@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -297,7 +296,7 @@ std::optional<Номер> двойной_знак(char32_t первый, char32_
   std::vector<Токен> токены;
   // Source text averages a token per five or six characters; reserving for that spares the
   // copies and the fresh pages of repeated growth, which cost more than the lexing itself.
-  токены.reserve(символов / 4 + 1);
+  токены.reserve(символов / 5 + 1);
   while (true) {
     пропустить_пробелы_и_комментарии(к);
     if (к.в_конце()) {
