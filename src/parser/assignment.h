@@ -1,0 +1,16 @@
+// The left side of `=`: read as an expression, then turned into an assignment target.
+#pragma once
+
+#include <string>
+
+#include "support/expected.h"
+#include "syntax_tree/syntax_tree.h"
+
+namespace тувра {
+
+// Takes the expression over. A call with one argument counts as element access, as the
+// index rewrite treats calls of local names. On failure, the message names the innermost
+// expression that has no target form, in its debug rendering.
+Итог<ЦельПрисваивания, std::string> построить_цель_присваивания(УзелВыражения выражение);
+
+}  // namespace тувра
