@@ -1,0 +1,61 @@
+// Shared by the parser tests: parse a snippet and show the result in one comparable line.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "lexer/lexer.h"
+#include "parser/parser.h"
+#include "syntax_tree/expression.h"
+#include "syntax_tree/syntax_type.h"
+
+namespace тувра::тест {
+
+inline Парсер парсер_из(std::string_view текст) {
+  Лексер лексер = новый_лексер(текст);
+  auto токены = разбить_на_токены(лексер);
+  EXPECT_TRUE(токены.has_value()) << "the snippet must lex: " << текст;
+  if (!токены) return Парсер({});
+  return Парсер(std::move(*токены));
+}
+
+inline std::string ошибка_текстом(const ОшибкаРазбора& ошибка) {
+  return ошибка.сообщение_ошибки + " @" + std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец);
+}
+
+// The debug rendering, followed by " | " and the kind of the token the parser stops on unless
+// that is the end of the text; or the message with "@line:column".
+template <class Т>
+std::string итог_текстом(const Итог<Т, ОшибкаРазбора>& итог, const Парсер& парсер, std::string (*отрисовать)(const Т&)) {
+  if (!итог) return ошибка_текстом(итог.error());
+  std::string текст = отрисовать(*итог);
+  if (!парсер.проверить(ВидТокена::КонецФайла)) текст += " | " + отладочный_текст_вида_токена(парсер.текущий().вид);
+  return текст;
+}
+
+inline std::string выражение_текстом(std::string_view исходник) {
+  Парсер парсер = парсер_из(исходник);
+  auto итог = разобрать_выражение(парсер);
+  return итог_текстом<УзелВыражения>(итог, парсер, отладочный_текст_выражения);
+}
+
+inline std::string тип_текстом(Парсер& парсер) {
+  auto итог = разобрать_тип(парсер);
+  return итог_текстом<СинтаксическийТип>(итог, парсер, отладочный_текст_синтаксического_типа);
+}
+
+inline std::string тип_текстом(std::string_view исходник) {
+  Парсер парсер = парсер_из(исходник);
+  return тип_текстом(парсер);
+}
+
+struct Случай {
+  std::string_view исходник;
+  std::string_view ожидается;
+};
+
+inline std::ostream& operator<<(std::ostream& поток, const Случай& случай) { return поток << случай.исходник; }
+
+}  // namespace тувра::тест

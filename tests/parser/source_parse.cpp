@@ -1,0 +1,45 @@
+#include "source_parse.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "lexer/lexer.h"
+#include "parser/parser.h"
+#include "parser/program.h"
+#include "parser/statements.h"
+#include "tree_text.h"
+
+namespace тувра::тест {
+
+std::vector<Токен> токены_текста(std::string_view текст) {
+  Лексер лексер = новый_лексер(текст);
+  auto токены = разбить_на_токены(лексер);
+  if (!токены) {
+    ADD_FAILURE() << "лексическая ошибка: " << текст_ошибки(токены.error()) << "\nв тексте: " << текст;
+    return {};
+  }
+  return std::move(токены).value();
+}
+
+std::string текст_ошибки(const ОшибкаРазбора& ошибка) {
+  return std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец) + ": " + ошибка.сообщение_ошибки;
+}
+
+Итог<Программа, ОшибкаРазбора> программа_из(std::string_view текст) {
+  Парсер парсер(токены_текста(текст));
+  return разобрать_программу(парсер);
+}
+
+std::string итог_программы(std::string_view текст) {
+  auto программа = программа_из(текст);
+  return программа ? текст_программы(*программа) : текст_ошибки(программа.error());
+}
+
+std::string итог_тела(std::string_view текст) {
+  Парсер парсер(токены_текста(текст));
+  auto тело = разобрать_тело(парсер);
+  return тело ? текст_инструкций(*тело) : текст_ошибки(тело.error());
+}
+
+}  // namespace тувра::тест
