@@ -1,0 +1,51 @@
+// Any bytes, taken as UTF-8 text: lexing and parsing end in a program or one error, never
+// in a crash, a hang or a stack overflow, and what they return is consistent.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "lexer/lexer.h"
+#include "lexer/utf8.h"
+#include "parser/parser.h"
+#include "parser/program.h"
+#include "syntax_tree/syntax_tree.h"
+
+namespace {
+
+void требовать(bool условие) {
+  if (!условие) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* данные, std::size_t размер) {
+  const std::string_view байты(reinterpret_cast<const char*>(данные), размер);
+  // Ill-formed sequences become U+FFFD, as an editor's broken text would reach the lexer.
+  const std::u32string символы = тувра::декодировать_utf8(байты);
+  const std::string текст = тувра::закодировать_utf8(символы);
+
+  тувра::Лексер лексер = тувра::новый_лексер(текст);
+  auto токены = тувра::разбить_на_токены(лексер);
+  if (!токены) return 0;
+  const тувра::Токен конец = токены->back();
+
+  тувра::Парсер парсер(std::move(токены).value());
+  auto программа = тувра::разобрать_программу(парсер);
+  if (!программа) {
+    const тувра::ОшибкаРазбора& ошибка = программа.error();
+    требовать(!ошибка.сообщение_ошибки.empty());
+    // Every error stands at a token, so never past the end of the text.
+    требовать(ошибка.строка >= 1 && ошибка.столбец >= 1);
+    требовать(ошибка.строка < конец.строка || (ошибка.строка == конец.строка && ошибка.столбец <= конец.столбец));
+    return 0;
+  }
+  // A successful parse consumed everything.
+  требовать(парсер.текущий().вид == тувра::ВидТокена::КонецФайла);
+  требовать(парсер.глубина == 0);
+  // The tree copies and compares as a plain value.
+  требовать(тувра::копия_программы(*программа) == *программа);
+  return 0;
+}
