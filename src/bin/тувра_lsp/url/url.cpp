@@ -114,6 +114,19 @@ class BasicParser {
   }
   bool is_slash(int c) const { return c == '/' || (special_ && c == '\\'); }
   bool ends_authority(int c) const { return c == kEof || is_slash(c) || c == '?' || c == '#'; }
+  // The next run reads the current byte again, in `state`.
+  void reconsume_in(State state) {
+    state_ = state;
+    --pointer_;
+  }
+  void begin_query() {
+    url_.query = std::string();
+    state_ = State::Query;
+  }
+  void begin_fragment() {
+    url_.fragment = std::string();
+    state_ = State::Fragment;
+  }
   std::vector<std::string>& segments() { return std::get<std::vector<std::string>>(url_.path); }
 
   StepResult step(int c) {
@@ -144,8 +157,7 @@ class BasicParser {
       buffer_ += to_lower(c);
       state_ = State::Scheme;
     } else {
-      state_ = State::NoScheme;
-      --pointer_;
+      reconsume_in(State::NoScheme);
     }
     return Пусто{};
   }
@@ -190,8 +202,7 @@ class BasicParser {
 
   StepResult special_authority_ignore_slashes(int c) {
     if (c != '/' && c != '\\') {
-      state_ = State::Authority;
-      --pointer_;
+      reconsume_in(State::Authority);
     }
     return Пусто{};
   }
@@ -200,8 +211,7 @@ class BasicParser {
     if (c == '/') {
       state_ = State::Authority;
     } else {
-      state_ = State::Path;
-      --pointer_;
+      reconsume_in(State::Path);
     }
     return Пусто{};
   }
@@ -272,32 +282,27 @@ class BasicParser {
       url_.port = port == default_port_ ? std::nullopt : std::optional<std::uint16_t>(port);
       buffer_.clear();
     }
-    state_ = State::PathStart;
-    --pointer_;
+    reconsume_in(State::PathStart);
+    return Пусто{};
+  }
+
+  // After "file:" and "file:/": one more slash of either kind leads on, anything else is path.
+  StepResult file_slash_or_path(int c, State next) {
+    if (c == '/' || c == '\\') {
+      state_ = next;
+    } else {
+      reconsume_in(State::Path);
+    }
     return Пусто{};
   }
 
   StepResult file(int c) {
     url_.scheme = "file";
     url_.host = std::string();
-    if (c == '/' || c == '\\') {
-      state_ = State::FileSlash;
-    } else {
-      state_ = State::Path;
-      --pointer_;
-    }
-    return Пусто{};
+    return file_slash_or_path(c, State::FileSlash);
   }
 
-  StepResult file_slash(int c) {
-    if (c == '/' || c == '\\') {
-      state_ = State::FileHost;
-    } else {
-      state_ = State::Path;
-      --pointer_;
-    }
-    return Пусто{};
-  }
+  StepResult file_slash(int c) { return file_slash_or_path(c, State::FileHost); }
 
   StepResult file_host(int c) {
     if (c != kEof && c != '/' && c != '\\' && c != '?' && c != '#') {
@@ -325,11 +330,9 @@ class BasicParser {
       state_ = State::Path;
       if (c != '/' && c != '\\') --pointer_;
     } else if (c == '?') {
-      url_.query = std::string();
-      state_ = State::Query;
+      begin_query();
     } else if (c == '#') {
-      url_.fragment = std::string();
-      state_ = State::Fragment;
+      begin_fragment();
     } else if (c != kEof) {
       state_ = State::Path;
       if (c != '/') --pointer_;
@@ -364,11 +367,9 @@ class BasicParser {
     }
     buffer_.clear();
     if (c == '?') {
-      url_.query = std::string();
-      state_ = State::Query;
+      begin_query();
     } else if (c == '#') {
-      url_.fragment = std::string();
-      state_ = State::Fragment;
+      begin_fragment();
     }
     return Пусто{};
   }
@@ -376,11 +377,9 @@ class BasicParser {
   StepResult opaque_path(int c) {
     std::string& path = std::get<std::string>(url_.path);
     if (c == '?') {
-      url_.query = std::string();
-      state_ = State::Query;
+      begin_query();
     } else if (c == '#') {
-      url_.fragment = std::string();
-      state_ = State::Fragment;
+      begin_fragment();
     } else if (c == ' ') {
       // A space before the query or fragment would be lost as trailing space of the path.
       path += remaining_starts_with('?') || remaining_starts_with('#') ? "%20" : " ";
@@ -397,8 +396,7 @@ class BasicParser {
                              special_ ? EncodeSet::SpecialQuery : EncodeSet::Query);
       buffer_.clear();
       if (c == '#') {
-        url_.fragment = std::string();
-        state_ = State::Fragment;
+        begin_fragment();
       }
     } else {
       buffer_ += static_cast<char>(c);
