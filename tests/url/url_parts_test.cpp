@@ -52,6 +52,29 @@ TEST(UrlParts, AbsentAndEmptyComponents) {
   EXPECT_EQ(parse("http://a:080/")->href(), "http://a/");
 }
 
+// Dot segments at the end leave an empty segment; only a whole drive letter stops "..".
+TEST(UrlParts, DotSegments) {
+  const struct {
+    const char* input;
+    const char* href;
+  } cases[] = {
+      {"hp://ex/o/../../..", "hp://ex/"},
+      {"tta:/0../../..", "tta:/"},
+      {"hs://exa/%2e%2e?q", "hs://exa/?q"},
+      {"file:///a/b/.", "file:///a/b/"},
+      {"file:///a/b/%2E", "file:///a/b/"},
+      {"file:///y:/../../a", "file:///y:/a"},
+      {"file:///y|/../a", "file:///y:/a"},
+      {"file:///y:x/../../a", "file:///a"},
+      {"file:///yz:/../a", "file:///a"},
+  };
+  for (const auto& c : cases) {
+    const auto got = parse(c.input);
+    ASSERT_TRUE(got) << c.input;
+    EXPECT_EQ(got->href(), c.href) << c.input;
+  }
+}
+
 TEST(UrlParts, EachFailureKindHasItsMessage) {
   const struct {
     const char* input;
