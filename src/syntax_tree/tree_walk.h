@@ -227,22 +227,20 @@ class Разборка {
 template <class К>
 class Выписка {
  public:
-  struct Кусок {
-    std::string текст;
-    const К* узел = nullptr;
-  };
+  // A text that outlives the rendering (a literal, a name in the tree), a text made for
+  // it (escapes, numbers), or a node still to be laid out.
+  using Кусок = std::variant<std::string_view, std::string, const К*>;
 
   class Куски {
    public:
     void текст(std::string_view т) {
-      if (куски_.empty() || куски_.back().узел) куски_.push_back({});
-      куски_.back().текст += т;
+      if (!т.empty()) куски_.emplace_back(т);
     }
     std::string& буфер() {
-      текст({});
-      return куски_.back().текст;
+      if (куски_.empty() || !std::holds_alternative<std::string>(куски_.back())) куски_.emplace_back(std::string());
+      return std::get<std::string>(куски_.back());
     }
-    void узел(const К& у) { куски_.push_back({{}, &у}); }
+    void узел(const К& у) { куски_.emplace_back(&у); }
     std::vector<Кусок>& все() { return куски_; }
 
    private:
@@ -253,26 +251,32 @@ class Выписка {
   template <class Разложить>
   static void выполнить(Куски начало, std::string& куда, Разложить&& разложить) {
     std::vector<Кусок> стек;
+    Куски куски;
     положить(стек, начало, куда);
     while (!стек.empty()) {
       Кусок кусок = std::move(стек.back());
       стек.pop_back();
-      if (!кусок.узел) {
-        куда += кусок.текст;
-        continue;
+      if (const auto* узел = std::get_if<const К*>(&кусок)) {
+        куски.все().clear();
+        разложить(**узел, куски);
+        положить(стек, куски, куда);
+      } else {
+        дописать(куда, кусок);
       }
-      Куски куски;
-      разложить(*кусок.узел, куски);
-      положить(стек, куски, куда);
     }
   }
 
  private:
-  // The text before a node's first child is due at once and skips the stack.
+  static void дописать(std::string& куда, const Кусок& кусок) {
+    if (const auto* вид = std::get_if<std::string_view>(&кусок)) куда += *вид;
+    if (const auto* своё = std::get_if<std::string>(&кусок)) куда += *своё;
+  }
+
+  // The texts before a node's first child are due at once and skip the stack.
   static void положить(std::vector<Кусок>& стек, Куски& куски, std::string& куда) {
     auto& все = куски.все();
     auto начало = все.begin();
-    if (начало != все.end() && !начало->узел) куда += (начало++)->текст;
+    for (; начало != все.end() && !std::holds_alternative<const К*>(*начало); ++начало) дописать(куда, *начало);
     for (auto и = все.end(); и != начало;) стек.push_back(std::move(*--и));
   }
 };
