@@ -44,18 +44,20 @@ bool in_encode_set(unsigned char b, EncodeSet set) {
   return true;
 }
 
-void append_percent_encoded(std::string& out, std::string_view bytes, EncodeSet set) {
+void append_percent_encoded(std::string& out, char byte, EncodeSet set) {
   static constexpr std::string_view kHex = "0123456789ABCDEF";
-  for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (in_encode_set(b, set)) {
-      out += '%';
-      out += kHex[b >> 4];
-      out += kHex[b & 0xF];
-    } else {
-      out += c;
-    }
+  const auto b = static_cast<unsigned char>(byte);
+  if (in_encode_set(b, set)) {
+    out += '%';
+    out += kHex[b >> 4];
+    out += kHex[b & 0xF];
+  } else {
+    out += byte;
   }
+}
+
+void append_percent_encoded(std::string& out, std::string_view bytes, EncodeSet set) {
+  for (char c : bytes) append_percent_encoded(out, c, set);
 }
 
 std::string percent_decode(std::string_view text) {

@@ -13,6 +13,7 @@ bool in_encode_set(unsigned char byte, EncodeSet set);
 
 // Appends `bytes` (UTF-8) to `out`, each byte of the set as "%XY" with upper-case hex digits.
 void append_percent_encoded(std::string& out, std::string_view bytes, EncodeSet set);
+void append_percent_encoded(std::string& out, char byte, EncodeSet set);
 
 // Turns every "%XY" with two hex digits into its byte; other '%' signs stay as they are.
 std::string percent_decode(std::string_view text);

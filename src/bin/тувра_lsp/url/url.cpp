@@ -226,7 +226,7 @@ class BasicParser {
           continue;
         }
         std::string& target = password_token_seen_ ? url_.password : url_.username;
-        append_percent_encoded(target, std::string_view(&b, 1), EncodeSet::Userinfo);
+        append_percent_encoded(target, b, EncodeSet::Userinfo);
       }
       buffer_.clear();
     } else if (ends_authority(c)) {
@@ -350,8 +350,7 @@ class BasicParser {
 
   StepResult path(int c) {
     if (c != kEof && !is_slash(c) && c != '?' && c != '#') {
-      const char b = static_cast<char>(c);
-      append_percent_encoded(buffer_, std::string_view(&b, 1), EncodeSet::Path);
+      append_percent_encoded(buffer_, static_cast<char>(c), EncodeSet::Path);
       return Пусто{};
     }
     if (is_double_dot(buffer_)) {
@@ -384,8 +383,7 @@ class BasicParser {
       // A space before the query or fragment would be lost as trailing space of the path.
       path += remaining_starts_with('?') || remaining_starts_with('#') ? "%20" : " ";
     } else if (c != kEof) {
-      const char b = static_cast<char>(c);
-      append_percent_encoded(path, std::string_view(&b, 1), EncodeSet::C0Control);
+      append_percent_encoded(path, static_cast<char>(c), EncodeSet::C0Control);
     }
     return Пусто{};
   }
@@ -406,8 +404,7 @@ class BasicParser {
 
   StepResult fragment(int c) {
     if (c != kEof) {
-      const char b = static_cast<char>(c);
-      append_percent_encoded(*url_.fragment, std::string_view(&b, 1), EncodeSet::Fragment);
+      append_percent_encoded(*url_.fragment, static_cast<char>(c), EncodeSet::Fragment);
     }
     return Пусто{};
   }
