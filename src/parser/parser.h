@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "lexer/parse_error.h"
@@ -31,6 +32,12 @@ struct Парсер {
   bool тип_после_из = false;       // one-shot: the next type may be a genitive word
 
   std::size_t глубина = 0;  // current nesting, see УровеньВложенности
+  // How often the nesting limit was hit. Such an error ends the parse even inside a
+  // tentative reading, so that what a tentative reading finds depends on its position only.
+  std::size_t превышений_предела = 0;
+  // Positions of `<` where a tentative call with type arguments did not read; nested
+  // readings that fail would otherwise be retried once per enclosing level.
+  std::unordered_set<std::size_t> неудачные_пробы;
 
   const Токен& текущий() const { return токены[позиция]; }
 
@@ -84,8 +91,9 @@ class ВременныйФлаг {
   bool прежнее_;
 };
 
-// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token.
-ОшибкаРазбора ошибка_вложенности(const Парсер& парсер);
+// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token;
+// counted in превышений_предела.
+ОшибкаРазбора ошибка_вложенности(Парсер& парсер);
 
 // One type as written; the parser then stands on the first token after it.
 Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);

@@ -43,13 +43,18 @@ struct ТиповойВызов {
 }
 
 // The one place besides statements where the parser goes back: a name followed by `<` is a
-// call with type arguments when the whole call reads, else the `<` is a comparison.
-std::optional<ТиповойВызов> попробовать_типовой_вызов(Парсер& парсер) {
+// call with type arguments when the whole call reads, else the `<` is a comparison. Only the
+// nesting limit is an error here; a failed position is remembered and not tried again.
+Итог<std::optional<ТиповойВызов>, ОшибкаРазбора> попробовать_типовой_вызов(Парсер& парсер) {
   const std::size_t начало = парсер.позиция;
+  if (парсер.неудачные_пробы.contains(начало)) return std::optional<ТиповойВызов>();
+  const std::size_t превышений = парсер.превышений_предела;
   auto вызов = прочитать_типовой_вызов(парсер);
-  if (вызов) return std::move(*вызов);
+  if (вызов) return std::optional<ТиповойВызов>(std::move(*вызов));
+  if (парсер.превышений_предела != превышений) return Неудача{std::move(вызов).error()};
+  парсер.неудачные_пробы.insert(начало);
   парсер.позиция = начало;
-  return std::nullopt;
+  return std::optional<ТиповойВызов>();
 }
 
 // `из типы(аргументы)` after a name or a method name, the `из` current.
@@ -95,8 +100,10 @@ std::optional<ТиповойВызов> попробовать_типовой_в
   std::string имя = парсер.текущий().вид.текст();
   парсер.пропустить();
   if (парсер.проверить(Номер::Меньше)) {
-    if (auto вызов = попробовать_типовой_вызов(парсер)) {
-      return Узел(Узел::ВызовФункции{std::move(имя), std::move(вызов->типы), std::move(вызов->аргументы)});
+    auto вызов = попробовать_типовой_вызов(парсер);
+    if (!вызов) return Неудача{std::move(вызов).error()};
+    if (*вызов) {
+      return Узел(Узел::ВызовФункции{std::move(имя), std::move((*вызов)->типы), std::move((*вызов)->аргументы)});
     }
   }
   if (парсер.проверить(Номер::Из)) {
@@ -169,7 +176,9 @@ template <class Лит, class Значение>
                                     std::move(вызов.аргументы)});
   };
   if (парсер.проверить(Номер::Меньше)) {
-    if (auto вызов = попробовать_типовой_вызов(парсер)) return метод(std::move(*вызов));
+    auto вызов = попробовать_типовой_вызов(парсер);
+    if (!вызов) return Неудача{std::move(вызов).error()};
+    if (*вызов) return метод(std::move(**вызов));
   }
   if (парсер.проверить(Номер::Из)) {
     auto вызов = разобрать_вызов_из(парсер, "начало аргументов вызова метода", "конец списка аргументов вызова метода");
