@@ -65,17 +65,34 @@ std::size_t конец_имени(Символы символы, std::size_t н�
   return конец;
 }
 
-// Index of the bracket that closes the one just before `начало`, or none.
-std::optional<std::size_t> закрывающая(Символы символы, std::size_t начало, char32_t открывающая, char32_t закрывающая_скобка) {
+// Index of the `}` that closes the `{` just before `начало`, or none.
+std::optional<std::size_t> закрывающая_фигурная(Символы символы, std::size_t начало) {
   std::size_t глубина = 1;
   for (std::size_t к = начало; к < символы.size(); ++к) {
-    if (символы[к] == открывающая) {
+    if (символы[к] == U'{') {
       ++глубина;
-    } else if (символы[к] == закрывающая_скобка && --глубина == 0) {
+    } else if (символы[к] == U'}' && --глубина == 0) {
       return к;
     }
   }
   return std::nullopt;
+}
+
+constexpr std::size_t нет_пары = static_cast<std::size_t>(-1);
+
+// For every `(` the index of the `)` that brings the count back to zero, or нет_пары.
+std::vector<std::size_t> пары_круглых_скобок(Символы символы) {
+  std::vector<std::size_t> пары(символы.size(), нет_пары);
+  std::vector<std::size_t> открытые;
+  for (std::size_t к = 0; к < символы.size(); ++к) {
+    if (символы[к] == U'(') {
+      открытые.push_back(к);
+    } else if (символы[к] == U')' && !открытые.empty()) {
+      пары[открытые.back()] = к;
+      открытые.pop_back();
+    }
+  }
+  return пары;
 }
 
 Узел имя_как_выражение(Символы символы, std::size_t начало, std::size_t конец) {
@@ -138,7 +155,7 @@ class Сканер {
   std::optional<std::string> после_доллара() {
     if (символы_[и_ + 1] == U'{') {
       const std::size_t начало = и_ + 2;
-      const auto конец = закрывающая(символы_, начало, U'{', U'}');
+      const auto конец = закрывающая_фигурная(символы_, начало);
       if (!конец) {
         return "незакрытая '${' в интерполяции строки — не хватает закрывающей '}' в \"" + текст_ + "\"";
       }
@@ -155,14 +172,21 @@ class Сканер {
     return std::nullopt;
   }
 
+  // Matched once for the whole text: an unclosed `%(` leaves its `(` to the scan, so walking
+  // to the end for each one would take time quadratic in the text.
+  std::size_t закрывающая_круглая(std::size_t открывающая) {
+    if (пары_круглых_.empty()) пары_круглых_ = пары_круглых_скобок(символы_);
+    return пары_круглых_[открывающая];
+  }
+
   std::optional<std::string> после_процента() {
     const char32_t следующий = символы_[и_ + 1];
     if (следующий == U'(') {
-      const std::size_t начало = и_ + 2;
-      const auto конец = закрывающая(символы_, начало, U'(', U')');
-      if (конец && *конец + 1 < символы_.size() && символы_[*конец + 1] == U'%') {
-        и_ = *конец + 2;
-        return встроить(начало, *конец);
+      const std::size_t конец = закрывающая_круглая(и_ + 1);
+      if (конец != нет_пары && конец + 1 < символы_.size() && символы_[конец + 1] == U'%') {
+        const std::size_t начало = и_ + 2;
+        и_ = конец + 2;
+        return встроить(начало, конец);
       }
     } else if (следующий == U'%') {
       части_.дописать(U'%');
@@ -184,6 +208,7 @@ class Сканер {
   const std::string& текст_;
   std::size_t глубина_;
   std::size_t& превышений_;
+  std::vector<std::size_t> пары_круглых_;
   std::size_t и_ = 0;
   Части части_;
 };
