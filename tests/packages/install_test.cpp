@@ -425,6 +425,20 @@ TEST_F(Установка, ЗначенияСМинусомНеСтановят�
   }
 }
 
+// Someone else's link in place of the clone folder is removed, not followed, and the
+// clone goes into a folder the program makes itself.
+TEST_F(Установка, ЧужаяСсылкаНаМестеВременнойПапки) {
+  auto& a = репозиторий("a").выпуск("a", "1.0.0");
+  const fs::path чужая = корень_ / "чужая";
+  записать(чужая / "подброшенный.код", "// чужой\n");
+  манифест("a = git " + a.адрес() + " версия=1.0.0\n");
+  const Вывод в = пакеты({"установить"}, чужая);
+  ASSERT_EQ(в.код, 0) << в.stderr_;
+  EXPECT_EQ(файлы_под(проект_ / "пакеты/a"), (std::vector<std::string>{".метаданные", "a.код"}));
+  EXPECT_EQ(файлы_под(чужая), (std::vector<std::string>{"подброшенный.код"}));
+  EXPECT_TRUE(fs::is_empty(временная_));
+}
+
 // A `git` earlier on PATH that reports how it was started, then runs the real one.
 TEST_F(Установка, GitНеЖдётЧеловекаИКлонируетВЗакрытуюПапку) {
   std::string настоящий;

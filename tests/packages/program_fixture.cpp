@@ -25,7 +25,8 @@ std::string переменная(const char* имя) {
 
 }  // namespace
 
-Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение) {
+Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение,
+                const fs::path& временная, const fs::path& ссылка_временной) {
   char шаблон[] = "/tmp/tuvra_run_XXXXXX";
   const fs::path вывод_папка = ::mkdtemp(шаблон);
   const fs::path out = вывод_папка / "out", err = вывод_папка / "err";
@@ -41,6 +42,10 @@ std::string переменная(const char* имя) {
     const int r = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int n = ::open("/dev/null", O_RDONLY);
     if (o < 0 || r < 0 || n < 0 || ::chdir(папка.c_str()) != 0) ::_exit(126);
+    if (!ссылка_временной.empty()) {
+      const fs::path ссылка = временная / ("тувра_пакет_" + std::to_string(::getpid()));
+      if (::symlink(ссылка_временной.c_str(), ссылка.c_str()) != 0) ::_exit(125);
+    }
     ::dup2(n, 0);
     ::dup2(o, 1);
     ::dup2(r, 2);
@@ -173,10 +178,10 @@ std::vector<std::string> Программа::окружение_программ
   return окружение;
 }
 
-Вывод Программа::пакеты(const std::vector<std::string>& аргументы) {
+Вывод Программа::пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной) {
   std::vector<std::string> argv{переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
   argv.insert(argv.end(), аргументы.begin(), аргументы.end());
-  return запустить(argv, проект_, окружение_программы());
+  return запустить(argv, проект_, окружение_программы(), временная_, ссылка_временной);
 }
 
 std::string Программа::строки_блокировки() {

@@ -20,7 +20,10 @@ struct Вывод {
 };
 
 // Runs a program (found on PATH) in a folder with the given environment, output to files.
-Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение);
+// With `ссылка_временной`, the child first puts a link named like the program's own clone
+// folder (which carries the process id) into `временная`, pointing at that target.
+Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение,
+                const fs::path& временная = {}, const fs::path& ссылка_временной = {});
 
 std::string прочитать(const fs::path& путь);
 void записать(const fs::path& путь, const std::string& текст);
@@ -55,7 +58,7 @@ class Программа : public ::testing::Test {
   void TearDown() override;
 
   Репозиторий& репозиторий(const std::string& имя);
-  Вывод пакеты(const std::vector<std::string>& аргументы);
+  Вывод пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной = {});
   void манифест(const std::string& текст) { записать(проект_ / "тувра.зависимости", текст); }
   std::string метаданные(const std::string& пакет) { return прочитать(проект_ / "пакеты" / пакет / ".метаданные"); }
   std::string блокировка() { return прочитать(проект_ / "тувра.блокировка"); }
