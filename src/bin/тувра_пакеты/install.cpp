@@ -14,10 +14,10 @@ namespace {
 
 using ИтогШага = Итог<Пусто, std::string>;
 
-constexpr std::string_view кИзКорня = " (запрошен напрямую в корневом тувра.зависимости)";
+constexpr std::string_view происхождение_из_корня = " (запрошен напрямую в корневом тувра.зависимости)";
 
 std::string через_пакет(const std::optional<std::string>& запрошен_через, std::string_view как = "запрошен") {
-  if (!запрошен_через) return std::string(кИзКорня);
+  if (!запрошен_через) return std::string(происхождение_из_корня);
   return " (" + std::string(как) + " через пакет '" + *запрошен_через + "')";
 }
 

@@ -19,6 +19,10 @@ namespace тувра::пакеты {
 std::string текст_метаданных(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
                              std::size_t собственных_зависимостей);
 
+// Writes .метаданные over the package folder's old one.
+Итог<Пусто, std::string> записать_метаданные(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
+                                            std::size_t собственных_зависимостей);
+
 // The old metadata without its requester lines, then the new requester line.
 std::string с_требующими(std::string_view старый_текст, const std::vector<std::string>& требующие);
 
