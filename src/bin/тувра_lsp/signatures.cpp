@@ -1,0 +1,34 @@
+#include "signatures.h"
+
+namespace тувра::lsp {
+
+std::string строка_параметра(const Параметр& параметр) { return тип_в_текст(параметр.тип) + " " + параметр.имя; }
+
+std::vector<std::string> строки_параметров(const std::vector<Параметр>& параметры) {
+  std::vector<std::string> строки;
+  строки.reserve(параметры.size());
+  for (const Параметр& параметр : параметры) строки.push_back(строка_параметра(параметр));
+  return строки;
+}
+
+std::string строка_поля(const ПолеСтруктуры& поле) { return "    " + тип_в_текст(поле.тип) + " " + поле.имя + ";"; }
+
+std::vector<std::string> строки_полей(const std::vector<ПолеСтруктуры>& поля) {
+  std::vector<std::string> строки;
+  строки.reserve(поля.size());
+  for (const ПолеСтруктуры& поле : поля) строки.push_back(строка_поля(поле));
+  return строки;
+}
+
+std::string суффикс_возврата(const СинтаксическийТип& тип) { return ": " + тип_в_текст(тип); }
+
+std::string соединить(const std::vector<std::string>& части, std::string_view разделитель) {
+  std::string текст;
+  for (std::size_t i = 0; i < части.size(); ++i) {
+    if (i > 0) текст += разделитель;
+    текст += части[i];
+  }
+  return текст;
+}
+
+}  // namespace тувра::lsp

@@ -1,0 +1,25 @@
+// Parameters, fields and result types as hover and completion show them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "syntax_tree/declaration.h"
+
+namespace тувра::lsp {
+
+// "{тип} {имя}"; a by-reference mark is not shown.
+std::string строка_параметра(const Параметр& параметр);
+std::vector<std::string> строки_параметров(const std::vector<Параметр>& параметры);
+
+// "    {тип} {имя};"; visibility and the weak mark are not shown.
+std::string строка_поля(const ПолеСтруктуры& поле);
+std::vector<std::string> строки_полей(const std::vector<ПолеСтруктуры>& поля);
+
+// ": {тип}".
+std::string суффикс_возврата(const СинтаксическийТип& тип);
+
+std::string соединить(const std::vector<std::string>& части, std::string_view разделитель);
+
+}  // namespace тувра::lsp
