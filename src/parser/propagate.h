@@ -6,11 +6,12 @@
 
 #include "support/expected.h"
 
-// Declares `имя` with the value of an Итог, or returns its error from the enclosing routine.
+// Declares `имя` as the value inside an Итог, or returns its error from the enclosing routine.
+// A reference, not a copy: recursive routines keep one object per result on their frame.
 #define ТУВРА_ВЗЯТЬ(имя, выражение)                                        \
   auto имя##_итог = (выражение);                                           \
   if (!имя##_итог) return ::тувра::Неудача{std::move(имя##_итог).error()}; \
-  auto имя = std::move(имя##_итог).value()
+  auto& имя = *имя##_итог
 
 // Returns the error of an Итог from the enclosing routine; the value, if any, is dropped.
 #define ТУВРА_ТРЕБОВАТЬ(выражение)                                                 \
