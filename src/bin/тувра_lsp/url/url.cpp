@@ -425,16 +425,17 @@ bool is_c0_control_or_space(char c) { return static_cast<unsigned char>(c) <= 0x
 bool is_tab_or_newline(char c) { return c == '\t' || c == '\n' || c == '\r'; }
 
 std::string prepare_input(std::string_view raw) {
-  const std::string text = valid_utf8(raw);
-  std::string_view trimmed = text;
-  while (!trimmed.empty() && is_c0_control_or_space(trimmed.front())) trimmed.remove_prefix(1);
-  while (!trimmed.empty() && is_c0_control_or_space(trimmed.back())) trimmed.remove_suffix(1);
-  std::string out;
-  out.reserve(trimmed.size());
-  for (char c : trimmed) {
-    if (!is_tab_or_newline(c)) out += c;
+  std::string text = valid_utf8(raw);
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && is_c0_control_or_space(text[begin])) ++begin;
+  while (end > begin && is_c0_control_or_space(text[end - 1])) --end;
+  std::size_t out = 0;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (!is_tab_or_newline(text[i])) text[out++] = text[i];
   }
-  return out;
+  text.resize(out);
+  return text;
 }
 
 }  // namespace

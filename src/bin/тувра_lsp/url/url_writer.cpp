@@ -22,11 +22,28 @@ void write_path(std::string& out, const UrlRecord& record) {
   }
 }
 
+// An upper bound of the serialisation's length, so that it is written without regrowing.
+std::size_t length_bound(const UrlRecord& record) {
+  std::size_t n = record.scheme.size() + record.username.size() + record.password.size() + 16;
+  if (record.host) n += record.host->size();
+  if (const auto* opaque = std::get_if<std::string>(&record.path)) {
+    n += opaque->size();
+  } else {
+    for (const std::string& segment : std::get<std::vector<std::string>>(record.path)) {
+      n += segment.size() + 1;
+    }
+  }
+  if (record.query) n += record.query->size() + 1;
+  if (record.fragment) n += record.fragment->size() + 1;
+  return n;
+}
+
 }  // namespace
 
 Url UrlWriter::write(const UrlRecord& record) {
   Url url;
   std::string& out = url.href_;
+  out.reserve(length_bound(record));
   out = record.scheme;
   url.scheme_end_ = out.size();
   out += ':';
