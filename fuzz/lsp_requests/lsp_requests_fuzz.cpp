@@ -23,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   const std::uint32_t строка = позиция(data[0], 32);
   const std::uint32_t знак = позиция(data[1], 254);
-  const std::string_view текст(reinterpret_cast<const char*>(data) + 2, size - 2);
+  // An empty text the way the server sees a document that is not open: no data at all.
+  const std::string_view текст =
+      size == 2 ? std::string_view() : std::string_view(reinterpret_cast<const char*>(data) + 2, size - 2);
 
   // The word is always a piece of the text as it was sent.
   if (const auto слово = слово_под_курсором(текст, строка, знак)) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace тувра::lsp {
 namespace {
@@ -71,6 +72,9 @@ TEST(WordUnderCursor, Table) {
     EXPECT_EQ(слово_под_курсором(с.текст, с.строка, с.знак), с.слово)
         << "текст: " << с.текст << " (" << с.строка << ", " << с.знак << ")";
   }
+  // A document that is not open is a view without any data.
+  EXPECT_EQ(слово_под_курсором(std::string_view(), 1, 0), нет);
+  EXPECT_EQ(слово_под_курсором(std::string_view(), UINT32_MAX, UINT32_MAX), нет);
 }
 
 TEST(WordUnderCursor, FarLineOfALargeText) {

@@ -1,6 +1,5 @@
 #include "document_words.h"
 
-#include <cstring>
 #include <utility>
 
 #include "lexer/char_class.h"
@@ -18,9 +17,9 @@ namespace {
 std::optional<std::string_view> строка_текста(std::string_view текст, std::uint32_t номер) {
   std::size_t начало = 0;
   for (std::uint32_t i = 0; i < номер; ++i) {
-    const void* перевод = std::memchr(текст.data() + начало, '\n', текст.size() - начало);
-    if (перевод == nullptr) return std::nullopt;
-    начало = static_cast<std::size_t>(static_cast<const char*>(перевод) - текст.data()) + 1;
+    const std::size_t перевод = текст.find('\n', начало);
+    if (перевод == std::string_view::npos) return std::nullopt;
+    начало = перевод + 1;
   }
   std::string_view остаток = текст.substr(начало);
   const std::size_t перевод = остаток.find('\n');
