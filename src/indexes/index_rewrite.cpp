@@ -5,16 +5,11 @@
 #include <utility>
 #include <variant>
 
+#include "support/overloaded.h"
+
 namespace тувра {
 
 namespace {
-
-template <class... Ф>
-struct перегрузка : Ф... {
-  using Ф::operator()...;
-};
-template <class... Ф>
-перегрузка(Ф...) -> перегрузка<Ф...>;
 
 using Узел = УзелВыражения;
 

@@ -15,7 +15,7 @@ namespace тувра::тест {
 namespace {
 
 // The body of the top-level function `ф` after the rewrite, or the parse error.
-std::string тело_ф(const std::string& исходник) {
+std::string тело_ф(std::string_view исходник) {
   auto программа = программа_из(исходник);
   if (!программа) return текст_ошибки(программа.error());
   for (const Объявление& объявление : программа->объявления) {
@@ -25,16 +25,7 @@ std::string тело_ф(const std::string& исходник) {
   return "нет функции ф";
 }
 
-struct Случай {
-  std::string исходник;
-  std::string ожидание;
-};
-
-void проверить_все(const std::vector<Случай>& случаи) {
-  for (const Случай& случай : случаи) {
-    EXPECT_EQ(тело_ф(случай.исходник), случай.ожидание) << "исходник: " << случай.исходник;
-  }
-}
+void проверить_все(const std::vector<Случай>& случаи) { тест::проверить_все(случаи, тело_ф); }
 
 std::string и(const std::string& имя) { return "Идентификатор(\"" + имя + "\")"; }
 std::string ц(int значение) { return "ЦелоеЛит(" + std::to_string(значение) + ")"; }

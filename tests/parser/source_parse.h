@@ -23,4 +23,13 @@ std::string итог_программы(std::string_view текст);
 // `разобрать_тело` from the first token, rendered; no rewrite runs.
 std::string итог_тела(std::string_view текст);
 
+// One row of a table: a source text and the outcome expected of it.
+struct Случай {
+  std::string исходник;
+  std::string ожидание;
+};
+
+// Checks every row with `итог` (итог_тела, итог_программы, …), naming the failing source.
+void проверить_все(const std::vector<Случай>& случаи, std::string (*итог)(std::string_view));
+
 }  // namespace тувра::тест

@@ -2,18 +2,12 @@
 
 #include <variant>
 
+#include "support/overloaded.h"
 #include "syntax_tree/debug_text.h"
 
 namespace тувра::тест {
 
 namespace {
-
-template <class... Ф>
-struct перегрузка : Ф... {
-  using Ф::operator()...;
-};
-template <class... Ф>
-перегрузка(Ф...) -> перегрузка<Ф...>;
 
 std::string в_кавычках(const std::string& текст) {
   std::string итог;
