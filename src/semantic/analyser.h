@@ -1,0 +1,166 @@
+// The whole state of one analysis run: the scope stack, the registries the program passes
+// fill, the registries of generic templates and instances, and the context of the body being
+// checked. Registries iterate in insertion order and look up by hash.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "semantic/ordered_table.h"
+#include "semantic/types.h"
+#include "syntax_tree/declaration.h"
+
+namespace тувра {
+
+// The list types of the tree, whatever their storage.
+using СписокИнструкций = decltype(узлы_инструкции::ЦиклПока::тело);
+using СписокВыражений = decltype(узлы_выражения::ВызовФункции::аргументы);
+using СписокСинтаксическихТипов = decltype(узлы_выражения::ВызовФункции::типовые_параметры);
+using СписокПараметров = decltype(ОбъявлениеФункции::параметры);
+using СписокПараметровТипа = decltype(ОбъявлениеФункции::параметры_типа);
+using СписокПолей = decltype(ОбъявлениеСтруктуры::поля);
+using СписокСигнатур = decltype(ОбъявлениеКонтракта::методы);
+
+// One variable of a scope.
+struct ЗаписьПеременной {
+  Тип тип_переменной;
+  bool неизменна = false;  // declared with `неизменно`
+};
+
+// A registered method: parameter types without the receiver, the result, the visibility as parsed.
+struct ЗаписьМетода {
+  std::vector<Тип> типы_параметров;
+  std::optional<Тип> тип_возврата;
+  Видимость видимость = Видимость::НеУказана;
+};
+
+// A struct's fields in declaration order, with a lookup by name that finds the first of that name.
+class ПоляСтруктуры {
+ public:
+  ПоляСтруктуры() = default;
+  explicit ПоляСтруктуры(std::vector<ПолеТипа> поля);
+
+  std::span<const ПолеТипа> все() const { return поля_; }
+  std::size_t size() const { return поля_.size(); }
+  // The first field of that name, or null.
+  const ПолеТипа* найти(std::string_view имя) const;
+
+ private:
+  std::vector<ПолеТипа> поля_;
+  std::unordered_map<std::string_view, std::size_t> индекс_;  // views into поля_, whose heap buffer moves whole
+};
+
+// The stack of variable scopes: a map from name to its stack of bindings, and per scope the
+// names it declared, so a lookup costs one hash probe however deep the nesting.
+class СтекОбластей {
+ public:
+  // One empty scope.
+  СтекОбластей();
+
+  void войти();
+  // Drops the innermost scope and its bindings; the outermost scope is never left.
+  void выйти();
+  // Number of scopes, 1 for a fresh stack.
+  std::size_t глубина() const { return объявлено_в_области_.size(); }
+
+  // Inserts, or replaces an entry of the same name in the innermost scope.
+  void объявить(std::string_view имя, Тип тип, bool неизменна);
+  // The innermost binding of the name, or null.
+  const ЗаписьПеременной* найти(std::string_view имя) const;
+  bool есть_во_внутренней(std::string_view имя) const;
+  // Every variable of every scope, outermost scope first, within a scope in declaration order.
+  std::vector<std::string_view> все_имена() const;
+
+ private:
+  struct Привязка {
+    std::size_t область;
+    ЗаписьПеременной запись;
+  };
+  using Карта = std::unordered_map<std::string, std::vector<Привязка>, ХешИмени, std::equal_to<>>;
+
+  Карта привязки_;
+  std::vector<std::vector<Карта::value_type*>> объявлено_в_области_;
+};
+
+// module name → the names of the functions it declares.
+using ФункцииМодулей = УпорядоченнаяТаблица<std::string, УпорядоченноеМножество<std::string>>;
+
+// A method instance of a non-generic struct: the struct and the substituted declaration.
+struct ЭкземплярМетода {
+  std::string структура;
+  const ОбъявлениеФункции* объявление = nullptr;
+};
+
+struct Анализатор {
+  СтекОбластей области_видимости;
+  // Declared result of the body being checked; absent outside bodies and without a result.
+  std::optional<Тип> текущий_тип_возврата;
+  // The struct whose method body is being checked; absent elsewhere.
+  std::optional<std::string> текущая_структура;
+  // Enclosing `пока` / `для каждого` loops; 0 inside a `параллельно` block.
+  std::size_t глубина_циклов = 0;
+
+  // Non-generic functions of the main file and all external functions.
+  УпорядоченнаяТаблица<std::string, СигнатураФункции> реестр_функций;
+  // Non-generic structs and instances of generic structs.
+  УпорядоченнаяТаблица<std::string, ПоляСтруктуры> таблица_структур;
+  // The contracts a struct says it fulfils, as declared.
+  УпорядоченнаяТаблица<std::string, std::vector<std::string>> контракты_структур;
+  // (struct, field) → declared `приватно`.
+  УпорядоченнаяТаблица<ПараИмён, bool> приватность_полей;
+  // (struct, field) declared `слабая`.
+  УпорядоченноеМножество<ПараИмён> слабые_поля;
+  // (struct, method) → non-generic methods, also those of generic struct instances.
+  УпорядоченнаяТаблица<ПараИмён, ЗаписьМетода> реестр_методов;
+  // Contract name → its declaration (signatures as written).
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеКонтракта*> реестр_контрактов;
+  // Templates: generic structs, generic main-file functions, generic methods of non-generic structs.
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеСтруктуры*> обобщённые_структуры;
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеФункции*> обобщённые_функции;
+  УпорядоченнаяТаблица<ПараИмён, const ОбъявлениеФункции*> обобщённые_методы;
+  // Given by the caller of анализировать_программу.
+  ФункцииМодулей функции_модулей;
+  // (module, function) → signature of a non-generic module function.
+  УпорядоченнаяТаблица<ПараИмён, СигнатураФункции> реестр_модулей;
+  // Function name → every module that declares it, in item order.
+  УпорядоченнаяТаблица<std::string, std::vector<std::string>> модули_функции;
+  // Function name → the one module declaring it, when not in реестр_функций.
+  УпорядоченнаяТаблица<std::string, std::string> модуль_функции;
+
+  // (function, type argument) → instance name; instance name → instance declaration.
+  УпорядоченнаяТаблица<КлючЭкземпляраФункции, std::string> экземпляры_функций;
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеФункции*> объявления_экземпляров_функций;
+  // (struct, method, type argument) → instance key "S::m__T"; instance key → the instance.
+  УпорядоченнаяТаблица<КлючЭкземпляраМетода, std::string> экземпляры_методов;
+  УпорядоченнаяТаблица<std::string, ЭкземплярМетода> объявления_экземпляров_методов;
+  // (struct, type arguments) → instance name, once all its method bodies passed.
+  УпорядоченнаяТаблица<КлючЭкземпляраСтруктуры, std::string> экземпляры_структур;
+  // Instance name → the key whose instance entered its fields under that name, to tell an
+  // instance being built from a different struct that happens to have the same name.
+  УпорядоченнаяТаблица<std::string, КлючЭкземпляраСтруктуры> ключи_экземпляров_структур;
+  // Function instance names and method instance keys whose bodies are being checked.
+  std::unordered_set<std::string, ХешИмени, std::equal_to<>> экземпляры_в_работе;
+  // Instantiations started and not yet finished, nested one in another.
+  std::size_t инстанциаций_в_работе = 0;
+  // The substituted declarations of instances; the registries point here.
+  std::deque<ОбъявлениеФункции> хранилище_экземпляров;
+};
+
+// One empty scope, empty registries, no context.
+Анализатор новый_анализатор();
+
+void войти_в_область(Анализатор& анализатор);
+void выйти_из_области(Анализатор& анализатор);
+// Into the innermost scope; replaces an entry of the same name there. Never fails.
+void объявить_переменную(Анализатор& анализатор, std::string_view имя, Тип тип, bool неизменна);
+// Innermost first; null when no scope holds the name.
+const ЗаписьПеременной* найти_переменную(const Анализатор& анализатор, std::string_view имя);
+
+}  // namespace тувра

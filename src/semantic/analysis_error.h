@@ -1,0 +1,35 @@
+// The one error value of every check of the analysis, and the result types built on it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "semantic/types.h"
+#include "support/expected.h"
+
+namespace тувра {
+
+// The complete user message, and the line (from 1) of the innermost statement being checked
+// when the error arose; absent for errors about declarations.
+struct ОшибкаАнализа {
+  std::string сообщение_ошибки;
+  std::optional<std::size_t> строка;
+};
+
+template <class T>
+using ИтогАнализа = Итог<T, ОшибкаАнализа>;
+// Success carries nothing.
+using ИтогПроверки = Итог<Пусто, ОшибкаАнализа>;
+
+// An error without line holding the text.
+ОшибкаАнализа ошибка_из_текста(std::string текст);
+// The same, ready to return from a check: `return неудача("…");`.
+Неудача<ОшибкаАнализа> неудача(std::string текст);
+
+// Success when найденный is `Неизвестен` or equals ожидаемый, with no widening; else the
+// type-mismatch message naming имя.
+ИтогПроверки проверить_совпадение_типов(const Тип& ожидаемый, const Тип& найденный, std::string_view имя);
+
+}  // namespace тувра

@@ -1,0 +1,26 @@
+// Typing of expressions, and the checks the expression, call and statement rules share.
+#pragma once
+
+#include <string_view>
+
+#include "semantic/analysis_error.h"
+#include "semantic/analyser.h"
+#include "semantic/types.h"
+#include "syntax_tree/expression.h"
+
+namespace тувра {
+
+// The type of one expression in the analyser's current state, or the first error (without line).
+ИтогАнализа<Тип> вывести_тип_выражения(Анализатор& анализатор, const УзелВыражения& выражение);
+
+// The operator rule on already typed operands; `Неизвестен` on either side gives `Неизвестен`.
+ИтогАнализа<Тип> вывести_тип_бинарного(const Тип& левый, БинарныйОператор оператор, const Тип& правый);
+
+// Arguments of user, module and generic functions, constructors and struct methods:
+// `Неизвестен`, an equal type, or any numeric for a numeric parameter; контекст names the place.
+ИтогПроверки проверить_аргумент(const Тип& ожидаемый, const Тип& найденный, std::string_view контекст);
+
+// The privacy rule of a field already found: a private field only inside methods of its struct.
+ИтогПроверки найти_поле_структуры(const Анализатор& анализатор, std::string_view структура, std::string_view поле);
+
+}  // namespace тувра

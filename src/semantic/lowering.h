@@ -1,0 +1,33 @@
+// From a written type to a `Тип`: the context-free and the contract-aware lowering, the type
+// keyword of instance names and the cast names. All walk iteratively: array suffixes and
+// nested wrappers may run to any depth.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "semantic/types.h"
+#include "syntax_tree/syntax_type.h"
+
+namespace тувра {
+
+struct Анализатор;
+
+// Context-free: a plain name is always `Структура`; a generic type other than `Список` of one
+// and `Словарь` of two arguments is the `Структура` of its instance name; no arguments or an
+// array without size give `Неизвестен`. Never fails.
+Тип тип_из_синтаксиса(const СинтаксическийТип& тип);
+
+// As тип_из_синтаксиса, but a declared contract's name, at the top or as the element of a
+// `Список` / key or value of a `Словарь` (through any chain of those), becomes `Контракт`.
+Тип разрешить_тип(const Анализатор& анализатор, const СинтаксическийТип& тип);
+
+// The keyword of instance names: `целое`, `текст`, a struct's own name, else the rendering.
+std::string ключевое_слово_типа(const Тип& тип);
+void ключевое_слово_типа(const Тип& тип, std::string& куда);
+
+// The numeric type a cast name (`целое` … `дробное64`) names; absent for any other name.
+std::optional<Тип> тип_приведения(std::string_view имя);
+
+}  // namespace тувра

@@ -1,0 +1,75 @@
+// Every message of the analysis, one function per message, grouped by topic. Types are
+// placed in their debug rendering, counts in decimal.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "semantic/types.h"
+
+namespace тувра::сообщения {
+
+// The template with each "{}" replaced by the next value.
+std::string заполнить(std::string_view шаблон, std::initializer_list<std::string_view> значения);
+
+// Shared by several checks
+std::string несовпадение_типов(std::string_view имя, const Тип& ожидался, const Тип& получено);
+
+// Suggestions and undeclared names
+std::string подсказка(std::string_view имя);
+std::string переменная_не_объявлена(std::string_view имя, std::string_view подсказка);
+std::string функция_не_объявлена(std::string_view имя, std::string_view подсказка);
+
+// Program passes
+std::string контракт_объявлен_повторно(std::string_view контракт);
+std::string имя_зарезервировано_под_встроенную_функцию(std::string_view имя);
+std::string функция_объявлена_повторно_в_главном_файле(std::string_view функция);
+std::string функция_только_один_обобщённый_параметр(std::string_view функция);
+std::string функция_объявлена_повторно_в_модуле(std::string_view функция, std::string_view модуль);
+std::string обобщённая_функция_в_модуле(std::string_view функция, std::string_view модуль);
+std::string внешняя_функция_объявлена_повторно(std::string_view функция);
+std::string имя_зарезервировано_под_встроенный_тип(std::string_view имя);
+std::string структура_объявлена_повторно(std::string_view структура);
+std::string метод_объявлен_повторно(std::string_view структура, std::string_view метод);
+std::string метод_только_один_обобщённый_параметр(std::string_view структура, std::string_view метод);
+std::string контракт_структуры_не_найден(std::string_view структура, std::string_view контракт);
+std::string нет_метода_контракта(std::string_view структура, std::string_view контракт, std::string_view метод);
+std::string параметры_не_совпадают_с_контрактом(std::string_view структура, std::string_view метод,
+                                                std::string_view контракт, std::span<const Тип> ожидает,
+                                                std::span<const Тип> у_метода);
+std::string возврат_не_совпадает_с_контрактом(std::string_view структура, std::string_view метод,
+                                              std::string_view контракт, const std::optional<Тип>& ожидает,
+                                              const std::optional<Тип>& у_метода);
+std::string поле_объявлено_повторно(std::string_view структура, std::string_view поле);
+std::string слабая_не_структура(std::string_view структура, std::string_view поле, const Тип& тип);
+std::string неизвестный_тип_поля(std::string_view структура, std::string_view поле, std::string_view тип);
+std::string тип_поля_не_поддержан(std::string_view структура, std::string_view поле);
+std::string опциональное_поле(std::string_view структура, std::string_view поле);
+
+// Statements
+
+// Expressions
+
+// Calls and built-in functions
+
+// Method calls and container methods
+
+// Generic instantiation
+std::string инстанциация_потеряна(std::string_view имя_экземпляра);
+std::string обобщённая_функция_не_найдена(std::string_view функция);
+std::string инстанциация_метода_потеряна(std::string_view ключ_экземпляра);
+std::string обобщённый_метод_не_найден(std::string_view структура, std::string_view метод);
+std::string обобщённая_структура_не_найдена(std::string_view структура);
+std::string число_параметров_типа(std::string_view структура, std::size_t параметров, std::size_t аргументов,
+                                  std::string_view имена_параметров);
+std::string обобщённый_метод_в_обобщённой_структуре(std::string_view структура, std::string_view метод);
+std::string метод_инстанциирован_повторно(std::string_view имя_экземпляра, std::string_view метод);
+std::string слишком_глубокая_вложенность_инстанциаций(std::string_view шаблон);
+std::string слишком_большой_тип(std::string_view шаблон);
+std::string имя_экземпляра_занято(std::string_view имя_экземпляра);
+
+}  // namespace тувра::сообщения
