@@ -1,6 +1,7 @@
 #include "semantic/types.h"
 
 #include <array>
+#include <cassert>
 #include <tuple>
 
 #include "semantic/ordered_table.h"
@@ -25,7 +26,11 @@ std::size_t смешать_хеш(std::size_t хеш, std::size_t часть) {
   return хеш;
 }
 
-Тип::Тип(ВидТипа вид) : вид_(вид) {}
+Тип::Тип(ВидТипа вид) : вид_(вид) {
+  // Variants with parts are built by their own factories, which give them the parts.
+  assert(вид != ВидТипа::Массив && вид != ВидТипа::Результат && вид != ВидТипа::Список && вид != ВидТипа::Словарь &&
+         вид != ВидТипа::Канал && вид != ВидТипа::Опциональный);
+}
 
 Тип::Тип(Тип&& другой) noexcept
     : вид_(другой.вид_),
