@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "parser/propagate.h"
 #include "parser/statements.h"
+#include "support/propagate.h"
 
 namespace тувра {
 
