@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lex_helpers.h"
@@ -19,6 +20,15 @@ static_assert(ВидТокена::Функция == 6 && ВидТокена::В�
 static_assert(ВидТокена::Целое == 35 && ВидТокена::Дробное64 == 46);
 static_assert(ВидТокена::Плюс == 49 && ВидТокена::Доллар == 65 && ВидТокена::Стрелка == 80);
 static_assert(ВидТокена::КонецФайла == 81 && число_видов_токена == 82);
+
+// A kind views its text, so a string that dies with the statement is refused at compile time.
+template <class Т>
+concept даёт_текст = requires(Т&& текст) { ВидТокена::текст_лит(std::forward<Т>(текст)); };
+template <class Т>
+concept даёт_имя = requires(Т&& имя) { ВидТокена::идентификатор(std::forward<Т>(имя)); };
+static_assert(!даёт_текст<std::string> && !даёт_имя<std::string>);
+static_assert(даёт_текст<const std::string&> && даёт_имя<std::string&> && даёт_текст<const char (&)[2]>);
+static_assert(sizeof(Токен) == 32);
 
 constexpr double бесконечность = std::numeric_limits<double>::infinity();
 
