@@ -94,7 +94,7 @@ void BM_ТолькоЛексер(benchmark::State& состояние) {
     тувра::Лексер лексер = тувра::новый_лексер(текст);
     auto токены = тувра::разбить_на_токены(лексер);
     if (!токены) std::abort();
-    benchmark::DoNotOptimize(токены->data());
+    benchmark::DoNotOptimize(токены->токены().data());
   }
   состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
 }

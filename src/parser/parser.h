@@ -10,6 +10,7 @@
 
 #include "lexer/parse_error.h"
 #include "lexer/token.h"
+#include "lexer/token_list.h"
 #include "support/expected.h"
 #include "syntax_tree/expression.h"
 #include "syntax_tree/syntax_type.h"
@@ -22,9 +23,9 @@ inline constexpr std::size_t предел_вложенности = 1000;
 
 struct Парсер {
   // Always ends with exactly one КонецФайла; an empty list gets one at line 1, column 1.
-  explicit Парсер(std::vector<Токен> токены_текста);
+  explicit Парсер(СписокТокенов токены_текста);
 
-  std::vector<Токен> токены;
+  СписокТокенов токены;
   std::size_t позиция = 0;
 
   bool в_типе_возврата = false;    // an empty `()` after a type is no array suffix

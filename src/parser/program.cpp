@@ -4,7 +4,7 @@
 
 #include "indexes/index_rewrite.h"
 #include "parser/declarations.h"
-#include "parser/propagate.h"
+#include "support/propagate.h"
 
 namespace тувра {
 

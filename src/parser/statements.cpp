@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "parser/assignment.h"
-#include "parser/propagate.h"
+#include "support/propagate.h"
 
 namespace тувра {
 

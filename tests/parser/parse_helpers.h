@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 
 namespace тувра::тест {
 
+// The parser's tokens view `текст`, which must outlive the parser.
 inline Парсер парсер_из(std::string_view текст) {
   Лексер лексер = новый_лексер(текст);
   auto токены = разбить_на_токены(лексер);
@@ -20,6 +22,9 @@ inline Парсер парсер_из(std::string_view текст) {
   if (!токены) return Парсер({});
   return Парсер(std::move(*токены));
 }
+// A text built in the call would die before the parser.
+template <std::same_as<std::string> Т>
+Парсер парсер_из(Т&&) = delete;
 
 inline std::string ошибка_текстом(const ОшибкаРазбора& ошибка) {
   return ошибка.сообщение_ошибки + " @" + std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец);

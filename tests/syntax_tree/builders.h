@@ -18,7 +18,8 @@ std::unique_ptr<Т> ящик(Т значение) {
 template <class Т, class... Э>
 std::vector<Т> список(Э&&... элементы) {
   std::vector<Т> итог;
-  (итог.push_back(Т(std::forward<Э>(элементы))), ...);
+  // In place: moving a temporary node in trips a false -Wmaybe-uninitialized in GCC 12 at -O3.
+  (итог.emplace_back(std::forward<Э>(элементы)), ...);
   return итог;
 }
 

@@ -3,21 +3,16 @@
 #include <string>
 #include <variant>
 
-#include "document_words.h"
+#include "document_declarations.h"
 #include "signatures.h"
 
 namespace тувра::lsp {
 
 namespace {
 
-// "({параметры})" with ": {результат}" when the result type has a text.
-std::string сигнатура(const std::vector<Параметр>& параметры, const std::optional<СинтаксическийТип>& результат) {
-  std::string текст = "(" + соединить(строки_параметров(параметры), ", ") + ")";
-  if (результат) {
-    std::string тип = тип_в_текст(*результат);
-    if (!тип.empty()) текст += ": " + тип;
-  }
-  return текст;
+template <class Функция>
+std::string сигнатура_функции(const Функция& функция) {
+  return сигнатура(функция.параметры, функция.тип_возврата, ПустойРезультат::без_суффикса);
 }
 
 struct ЭлементОбъявления {
@@ -27,7 +22,7 @@ struct ЭлементОбъявления {
                           std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеФункции& ф) const {
-    return CompletionItem{ф.имя, виды_дополнений::Function, "функция" + сигнатура(ф.параметры, ф.тип_возврата),
+    return CompletionItem{ф.имя, виды_дополнений::Function, "функция" + сигнатура_функции(ф),
                           std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеКонтракта& к) const {
@@ -36,7 +31,7 @@ struct ЭлементОбъявления {
   }
   std::optional<CompletionItem> operator()(const ВнешняяФункция& ф) const {
     return CompletionItem{ф.имя, виды_дополнений::Function,
-                          "внешняя функция" + сигнатура(ф.параметры, ф.тип_возврата), std::nullopt};
+                          "внешняя функция" + сигнатура_функции(ф), std::nullopt};
   }
 };
 

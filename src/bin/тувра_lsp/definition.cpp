@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <variant>
 
-#include "document_words.h"
+#include "document_declarations.h"
+#include "word_under_cursor.h"
 
 namespace тувра::lsp {
 

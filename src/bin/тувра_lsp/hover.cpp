@@ -1,8 +1,9 @@
 #include "hover.h"
 
-#include "document_words.h"
+#include "document_declarations.h"
 #include "reference_table/reference_table.h"
 #include "signatures.h"
+#include "word_under_cursor.h"
 
 namespace тувра::lsp {
 
@@ -18,25 +19,22 @@ std::optional<std::string> текст_справки(std::string_view слово
   return std::nullopt;
 }
 
-// "({параметры}){: результат}" of a function or method.
-std::string сигнатура(const ОбъявлениеФункции& функция) {
-  std::string текст = "(" + соединить(строки_параметров(функция.параметры), ", ") + ")";
-  if (функция.тип_возврата) текст += суффикс_возврата(*функция.тип_возврата);
-  return текст;
+std::string сигнатура_функции(const ОбъявлениеФункции& функция) {
+  return сигнатура(функция.параметры, функция.тип_возврата, ПустойРезультат::с_двоеточием);
 }
 
 std::string блок_кода(const std::string& содержимое) { return "```\n" + содержимое + "\n```"; }
 
 struct ТекстОбъявления {
   std::string operator()(const НайденнаяФункция& н) const {
-    return блок_кода("функция " + н.функция->имя + сигнатура(*н.функция));
+    return блок_кода("функция " + н.функция->имя + сигнатура_функции(*н.функция));
   }
   std::string operator()(const НайденнаяСтруктура& н) const {
     return блок_кода("структура " + н.структура->имя + "\n" + соединить(строки_полей(н.структура->поля), "\n") +
                      "\nконец");
   }
   std::string operator()(const НайденныйМетод& н) const {
-    return блок_кода(н.структура->имя + "." + н.метод->имя + сигнатура(*н.метод));
+    return блок_кода(н.структура->имя + "." + н.метод->имя + сигнатура_функции(*н.метод));
   }
 };
 

@@ -1,6 +1,7 @@
 // Parameters, fields and result types as hover and completion show them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,14 @@ std::vector<std::string> строки_полей(const std::vector<ПолеСт�
 
 // ": {тип}".
 std::string суффикс_возврата(const СинтаксическийТип& тип);
+
+// The one place where hover and completion differ: hover writes ": " after the parameters for
+// every written result type, completion only when the type's text is not empty.
+enum class ПустойРезультат { с_двоеточием, без_суффикса };
+
+// "({параметры})", then the result suffix of a result type, if any, as `пустой` says.
+std::string сигнатура(const std::vector<Параметр>& параметры, const std::optional<СинтаксическийТип>& результат,
+                      ПустойРезультат пустой);
 
 std::string соединить(const std::vector<std::string>& части, std::string_view разделитель);
 
