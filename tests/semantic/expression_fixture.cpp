@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "lexer/lexer.h"
+#include "lexer/token_list.h"
 #include "parser/parser.h"
 #include "parser/program.h"
 #include "semantic/expressions.h"
@@ -13,7 +14,8 @@ namespace тувра::тест {
 
 namespace {
 
-std::vector<Токен> токены(std::string_view текст) {
+// The tokens view the text, which must outlive them.
+СписокТокенов токены(std::string_view текст) {
   Лексер лексер = новый_лексер(текст);
   auto итог = разбить_на_токены(лексер);
   if (!итог) {
