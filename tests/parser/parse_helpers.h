@@ -13,12 +13,18 @@
 
 namespace тувра::тест {
 
+// The trees the snippets of a test program build; they stay until the program ends.
+inline Арена& арена_проб() {
+  static Арена арена;
+  return арена;
+}
+
 inline Парсер парсер_из(std::string_view текст) {
   Лексер лексер = новый_лексер(текст);
   auto токены = разбить_на_токены(лексер);
   EXPECT_TRUE(токены.has_value()) << "the snippet must lex: " << текст;
-  if (!токены) return Парсер({});
-  return Парсер(std::move(*токены));
+  if (!токены) return Парсер({}, арена_проб());
+  return Парсер(std::move(*токены), арена_проб());
 }
 
 inline std::string ошибка_текстом(const ОшибкаРазбора& ошибка) {

@@ -8,6 +8,7 @@
 
 #include "lexer/parse_error.h"
 #include "lexer/token.h"
+#include "parser/front_end.h"
 #include "support/expected.h"
 #include "syntax_tree/syntax_tree.h"
 
@@ -17,7 +18,8 @@ namespace тувра::тест {
 std::vector<Токен> токены_текста(std::string_view текст);
 std::string текст_ошибки(const ОшибкаРазбора& ошибка);
 
-Итог<Программа, ОшибкаРазбора> программа_из(std::string_view текст);
+// `разобрать_текст`.
+Итог<РазобраннаяПрограмма, ОшибкаРазбора> программа_из(std::string_view текст);
 // `разобрать_программу`, rendered.
 std::string итог_программы(std::string_view текст);
 // `разобрать_тело` from the first token, rendered; no rewrite runs.

@@ -3,10 +3,8 @@
 #include <utility>
 
 #include "lexer/char_class.h"
-#include "lexer/lexer.h"
 #include "lexer/utf8.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 
 namespace тувра::lsp {
 
@@ -73,12 +71,8 @@ std::optional<std::string> слово_под_курсором(std::string_view �
   return закодировать_utf8(std::u32string_view(символы).substr(границы->first, границы->second - границы->first));
 }
 
-std::optional<Программа> разобрать_документ(std::string_view текст) {
-  Лексер лексер = новый_лексер(текст);
-  auto токены = разбить_на_токены(лексер);
-  if (!токены) return std::nullopt;
-  Парсер парсер(std::move(*токены));
-  auto программа = разобрать_программу(парсер);
+std::optional<РазобраннаяПрограмма> разобрать_документ(std::string_view текст) {
+  auto программа = разобрать_текст(текст);
   if (!программа) return std::nullopt;
   return std::move(*программа);
 }

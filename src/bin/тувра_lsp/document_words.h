@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "parser/front_end.h"
 #include "syntax_tree/declaration.h"
 
 namespace тувра::lsp {
@@ -16,8 +17,9 @@ namespace тувра::lsp {
 // values); a cursor right behind a word or past the end of the line finds the word before it.
 std::optional<std::string> слово_под_курсором(std::string_view текст, std::uint32_t строка, std::uint32_t знак);
 
-// Lexes and parses the text; absent on the first error, whose message is dropped.
-std::optional<Программа> разобрать_документ(std::string_view текст);
+// Lexes and parses the text; absent on the first error, whose message is dropped. The tree
+// does not refer to the text.
+std::optional<РазобраннаяПрограмма> разобрать_документ(std::string_view текст);
 
 struct НайденнаяФункция {
   const ОбъявлениеФункции* функция;

@@ -11,11 +11,11 @@ namespace тувра::lsp {
 
 // "{тип} {имя}"; a by-reference mark is not shown.
 std::string строка_параметра(const Параметр& параметр);
-std::vector<std::string> строки_параметров(const std::vector<Параметр>& параметры);
+std::vector<std::string> строки_параметров(СписокУзлов<Параметр> параметры);
 
 // "    {тип} {имя};"; visibility and the weak mark are not shown.
 std::string строка_поля(const ПолеСтруктуры& поле);
-std::vector<std::string> строки_полей(const std::vector<ПолеСтруктуры>& поля);
+std::vector<std::string> строки_полей(СписокУзлов<ПолеСтруктуры> поля);
 
 // ": {тип}".
 std::string суффикс_возврата(const СинтаксическийТип& тип);
