@@ -65,6 +65,10 @@ void BM_ЛексерИРазбор(benchmark::State& состояние) {
   }
   состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
   состояние.counters["строк"] = static_cast<double>(std::count(текст.begin(), текст.end(), '\n'));
+  // The tree's memory for each byte of text.
+  const auto программа = тувра::разобрать_текст(текст);
+  состояние.counters["дерево_на_байт"] =
+      static_cast<double>(программа->арена.занято()) / static_cast<double>(текст.size());
 }
 
 // The lexer's share of the above, to tell the two stages apart.

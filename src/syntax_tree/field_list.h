@@ -52,16 +52,15 @@ constexpr auto описание_узла() {
 // Calls ф(имя, значение) for each listed field of `узел`, in list order; const-ness follows `узел`.
 template <class Т, class Ф>
 constexpr void для_полей(Т& узел, Ф&& ф) {
-  constexpr auto описание = описание_узла<std::remove_const_t<Т>>();
-  std::apply([&](const auto&... поле) { (ф(поле.имя, узел.*(поле.член)), ...); }, описание.поля);
+  std::apply([&](const auto&... поле) { (ф(поле.имя, узел.*(поле.член)), ...); },
+             описание_узла<std::remove_const_t<Т>>().поля);
 }
 
 // Two nodes' fields side by side: ф(имя, поле_а, поле_б); stops at the first false.
 template <class Т, class Ф>
 constexpr bool для_пар_полей(Т& а, Т& б, Ф&& ф) {
-  constexpr auto описание = описание_узла<std::remove_const_t<Т>>();
   return std::apply([&](const auto&... поле) { return (ф(поле.имя, а.*(поле.член), б.*(поле.член)) && ...); },
-                    описание.поля);
+                    описание_узла<std::remove_const_t<Т>>().поля);
 }
 
 namespace проверка {

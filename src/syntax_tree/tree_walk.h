@@ -223,8 +223,7 @@ class Копия {
     if constexpr (это_вариант<Т>::value) {
       std::visit([&](const auto& а) { поле(а, в.template emplace<std::decay_t<decltype(а)>>()); }, из);
     } else {
-      constexpr auto описание = описание_узла<Т>();
-      std::apply([&](const auto&... п) { (поле(из.*(п.член), в.*(п.член)), ...); }, описание.поля);
+      std::apply([&](const auto&... п) { (поле(из.*(п.член), в.*(п.член)), ...); }, описание_узла<Т>().поля);
     }
   }
 
