@@ -1,5 +1,6 @@
 #include "indexes/index_rewrite.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <type_traits>
 #include <utility>
@@ -55,6 +56,7 @@ class Переписчик {
   Переписчик(const КонтекстПереписывания& контекст, Арена& арена) : контекст_(контекст), арена_(арена) {}
 
   // Bottom-up: the children (in field order; written types are not children), then the node.
+  // Only calls change, so only they come back once their children are done.
   void выражение(Узел& корень) {
     шаги_.push_back({&корень, false});
     while (!шаги_.empty()) {
@@ -64,13 +66,14 @@ class Переписчик {
         переписать_узел(контекст_, *шаг.узел, арена_);
         continue;
       }
-      шаги_.push_back({шаг.узел, true});
-      дети_.clear();
+      const auto вид = шаг.узел->вид.index();
+      if (вид == вид_вызова_функции || вид == вид_вызова_метода) шаги_.push_back({шаг.узел, true});
+      const std::size_t начало = шаги_.size();
       обход::для_детей(*шаг.узел, [&](auto& ребёнок) {
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(ребёнок)>, Узел>) дети_.push_back(&ребёнок);
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(ребёнок)>, Узел>) шаги_.push_back({&ребёнок, false});
       });
-      // Pushed last to first, so the first child is rewritten first.
-      for (std::size_t i = дети_.size(); i > 0; --i) шаги_.push_back({дети_[i - 1], false});
+      // Last to first on the stack, so the first child is rewritten first.
+      std::reverse(шаги_.begin() + static_cast<std::ptrdiff_t>(начало), шаги_.end());
     }
   }
 
@@ -89,10 +92,12 @@ class Переписчик {
     bool дети_готовы;
   };
 
+  static constexpr std::size_t вид_вызова_функции = Узел::Вариант(Узел::ВызовФункции{}).index();
+  static constexpr std::size_t вид_вызова_метода = Узел::Вариант(Узел::ВызовМетода{}).index();
+
   const КонтекстПереписывания& контекст_;
   Арена& арена_;
   std::vector<Шаг> шаги_;
-  std::vector<Узел*> дети_;
 };
 
 // `переписчик` reads the same context, so it sees the locals refilled here.

@@ -107,12 +107,29 @@ constexpr std::size_t размер_раскладки() {
   return выровнять(место, наибольшее);
 }
 
-// True when the list names every member: for an aggregate its member count, for a class
-// with constructors (listed in declaration order) its size.
+template <class Т>
+constexpr bool имена_различны() {
+  return std::apply(
+      [](const auto&... поле) {
+        const std::string_view имена[] = {поле.имя..., std::string_view()};
+        for (std::size_t и = 0; и < sizeof...(поле); ++и) {
+          for (std::size_t к = и + 1; к < sizeof...(поле); ++к) {
+            if (имена[и] == имена[к]) return false;
+          }
+        }
+        return true;
+      },
+      описание_узла<Т>().поля);
+}
+
+// True when the list names every member once: for an aggregate its member count, for a
+// class with constructors (listed in declaration order) its size.
 template <class Т>
 constexpr bool покрывает_все_члены() {
   constexpr auto описание = описание_узла<Т>();
-  if constexpr (std::is_aggregate_v<Т>) {
+  if constexpr (!имена_различны<Т>()) {
+    return false;
+  } else if constexpr (std::is_aggregate_v<Т>) {
     return членов_агрегата<Т>() == описание.число_полей;
   } else {
     return std::apply(
@@ -147,7 +164,8 @@ constexpr bool покрывает_все_члены() {
     return ::тувра::обход::Описание{#Тип, ::тувра::обход::Запись::Запись_, std::tuple{__VA_ARGS__}};      \
   }                                                                                                        \
   static_assert(::тувра::обход::проверка::покрывает_все_члены<Тип>(), "the field list of " #Тип            \
-                                                                      " misses a member")
+                                                                      " misses a member");                  \
+  static_assert(std::is_trivially_destructible_v<Тип>, #Тип " must need no destructor: arenas run none")
 
 // `Тип { а: …, б: … }`: the fields by name, in the order given.
 #define ТУВРА_ПОЛЯ(Тип, ...) ТУВРА_ОПИСАТЬ(Тип, Именованная, ТУВРА_ПЕРЕБОР(Тип, __VA_ARGS__))

@@ -20,7 +20,7 @@ std::string текст_ошибки(const ОшибкаРазбора& ошибк
 
 // `разобрать_текст`.
 Итог<РазобраннаяПрограмма, ОшибкаРазбора> программа_из(std::string_view текст);
-// `разобрать_программу`, rendered.
+// `разобрать_текст`, rendered.
 std::string итог_программы(std::string_view текст);
 // `разобрать_тело` from the first token, rendered; no rewrite runs.
 std::string итог_тела(std::string_view текст);
