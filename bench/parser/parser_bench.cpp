@@ -9,9 +9,12 @@
 #include <cstdlib>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "lexer/lexer.h"
 #include "parser/front_end.h"
+#include "parser/parser.h"
+#include "parser/program.h"
 
 namespace {
 
@@ -71,6 +74,26 @@ void BM_ЛексерИРазбор(benchmark::State& состояние) {
       static_cast<double>(программа->арена.занято()) / static_cast<double>(текст.size());
 }
 
+// The parser's share of the above: parsing, the index rewrite and freeing the tree, from
+// tokens lexed beforehand.
+void BM_РазборТокенов(benchmark::State& состояние) {
+  const std::string текст = программа_строк(static_cast<std::size_t>(состояние.range(0)));
+  тувра::Лексер лексер = тувра::новый_лексер(текст);
+  const auto токены = тувра::разбить_на_токены(лексер);
+  if (!токены) std::abort();
+  for (auto _ : состояние) {
+    состояние.PauseTiming();
+    std::vector<тувра::Токен> свои = *токены;
+    состояние.ResumeTiming();
+    тувра::Арена арена;
+    тувра::Парсер парсер(std::move(свои), арена);
+    auto программа = тувра::разобрать_программу(парсер);
+    if (!программа) std::abort();
+    benchmark::DoNotOptimize(программа->объявления.begin());
+  }
+  состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
+}
+
 // The lexer's share of the above, to tell the two stages apart.
 void BM_ТолькоЛексер(benchmark::State& состояние) {
   const std::string текст = программа_строк(static_cast<std::size_t>(состояние.range(0)));
@@ -87,3 +110,4 @@ void BM_ТолькоЛексер(benchmark::State& состояние) {
 
 BENCHMARK(BM_ТолькоЛексер)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ЛексерИРазбор)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_РазборТокенов)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 // than the fixed nesting of one node's fields.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -161,15 +162,15 @@ void обойти(Корень& корень, Ф&& ф) {
   using Ссылка = std::variant<как<Конст, УзелВыражения>*, как<Конст, СинтаксическийТип>*, как<Конст, Инструкция>*,
                               как<Конст, ЦельПрисваивания>*>;
   std::vector<Ссылка> стек;
-  std::vector<Ссылка> дети;
+  // A node's children go on the stack last to first, so they come off in source order.
   auto разложить = [&](auto& узел) {
-    дети.clear();
+    const std::size_t начало = стек.size();
     для_детей(узел, [&](auto& ребёнок) {
       if constexpr (может_содержать<std::remove_const_t<std::remove_reference_t<decltype(ребёнок)>>, К>) {
-        дети.emplace_back(&ребёнок);
+        стек.emplace_back(&ребёнок);
       }
     });
-    for (std::size_t и = дети.size(); и > 0; --и) стек.push_back(дети[и - 1]);
+    std::reverse(стек.begin() + static_cast<std::ptrdiff_t>(начало), стек.end());
   };
   if constexpr (вид_узла<std::remove_const_t<Корень>>) {
     стек.emplace_back(&корень);

@@ -1,5 +1,5 @@
 // Chains as deep as long sources produce (`а + а + …`, `- - - … 1`, `иначе если` runs) must be
-// destroyed, copied, compared and rendered without exhausting the stack.
+// copied, compared and rendered without exhausting the stack.
 #include <gtest/gtest.h>
 
 #include <string>
