@@ -60,41 +60,52 @@ std::optional<ОператорНаМесте> оператор_на_месте(c
   return УзелВыражения::Бинарное{парсер.ящик(std::move(левое)), оператор, парсер.ящик(std::move(правое))};
 }
 
-struct Ожидающий {
-  УзелВыражения левое;
-  ОператорНаМесте оператор;
-};
+// The left operands waiting for their right sides, on top of the parser's shared stack; what
+// is left on it goes when this ends.
+class ОжидающиеОперанды {
+ public:
+  explicit ОжидающиеОперанды(Парсер& парсер)
+      : парсер_(парсер), стек_(парсер.черновики.стек<ОжидающийОперанд>()), дно_(стек_.size()) {}
+  ~ОжидающиеОперанды() { стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(дно_), стек_.end()); }
+  ОжидающиеОперанды(const ОжидающиеОперанды&) = delete;
+  ОжидающиеОперанды& operator=(const ОжидающиеОперанды&) = delete;
 
-// Joins pending left operands whose operators bind at least as tightly as `уровень`.
-void свернуть_стек(const Парсер& парсер, std::vector<Ожидающий>& стек, УзелВыражения& операнд, int уровень) {
-  while (!стек.empty() && стек.back().оператор.уровень >= уровень) {
-    операнд = бинарное(парсер, std::move(стек.back().левое), стек.back().оператор.оператор, std::move(операнд));
-    стек.pop_back();
+  // Joins pending left operands whose operators bind at least as tightly as `уровень`.
+  void свернуть(УзелВыражения& операнд, int уровень) {
+    while (стек_.size() > дно_ && стек_.back().уровень >= уровень) {
+      операнд = бинарное(парсер_, std::move(стек_.back().левое), стек_.back().оператор, std::move(операнд));
+      стек_.pop_back();
+    }
   }
-}
 
-// Takes the operator at the current token when it belongs to a level from `наименьший` up:
-// joins what binds at least as tightly, then leaves the operand waiting for its right side.
-bool отложить_оператор(Парсер& парсер, int наименьший, std::vector<Ожидающий>& стек, УзелВыражения& операнд) {
-  const auto оператор = оператор_на_месте(парсер);
-  if (!оператор || оператор->уровень < наименьший) return false;
-  свернуть_стек(парсер, стек, операнд, оператор->уровень);
-  for (int и = 0; и < оператор->токенов; ++и) парсер.пропустить();
-  стек.push_back(Ожидающий{std::move(операнд), *оператор});
-  return true;
-}
+  // Takes the operator at the current token when it belongs to a level from `наименьший` up:
+  // joins what binds at least as tightly, then leaves the operand waiting for its right side.
+  bool отложить(int наименьший, УзелВыражения& операнд) {
+    const auto оператор = оператор_на_месте(парсер_);
+    if (!оператор || оператор->уровень < наименьший) return false;
+    свернуть(операнд, оператор->уровень);
+    for (int и = 0; и < оператор->токенов; ++и) парсер_.пропустить();
+    стек_.push_back(ОжидающийОперанд{std::move(операнд), оператор->оператор, оператор->уровень});
+    return true;
+  }
+
+ private:
+  Парсер& парсер_;
+  std::vector<ОжидающийОперанд>& стек_;
+  std::size_t дно_;
+};
 
 // Every operator from `наименьший` up; the same tree as one loop per level, since the pending
 // operators on the stack always have rising levels.
 ИтогВыражения разобрать_уровни(Парсер& парсер, int наименьший) {
   ИтогВыражения операнд = разобрать_унарное(парсер);
   if (!операнд) return операнд;
-  std::vector<Ожидающий> стек;
-  while (отложить_оператор(парсер, наименьший, стек, *операнд)) {
+  ОжидающиеОперанды ожидающие(парсер);
+  while (ожидающие.отложить(наименьший, *операнд)) {
     операнд = разобрать_унарное(парсер);
     if (!операнд) return операнд;
   }
-  свернуть_стек(парсер, стек, *операнд, наименьший);
+  ожидающие.свернуть(*операнд, наименьший);
   return операнд;
 }
 

@@ -21,9 +21,17 @@ namespace тувра {
 // running the stack out. Counted over expressions, types and blocks alike.
 inline constexpr std::size_t предел_вложенности = 1000;
 
+// A left operand of the operator ladder waiting for its right side.
+struct ОжидающийОперанд {
+  УзелВыражения левое;
+  БинарныйОператор оператор = БинарныйОператор::Плюс;
+  int уровень = 0;
+};
+
 // Lists being read, one stack per element type shared by every level of nesting: a list
 // grows on top of its stack and moves into the arena when it is complete, so reading a list
-// costs no allocation of its own (see СборСписка).
+// costs no allocation of its own (see СборСписка). The operator ladder keeps its pending
+// operands the same way.
 class Черновики {
  public:
   template <class Т>
@@ -35,7 +43,7 @@ class Черновики {
   std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Инструкция>,
              std::vector<Параметр>, std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>,
              std::vector<ОбъявлениеФункции>, std::vector<СигнатураМетода>, std::vector<Объявление>,
-             std::vector<std::string_view>>
+             std::vector<std::string_view>, std::vector<ОжидающийОперанд>>
       стеки_;
 };
 

@@ -151,17 +151,20 @@ void для_детей(Узел& узел, Ф&& ф) {
 
 // Every node of kind К under `корень` (the root itself included when it is one), in source
 // order, without recursion: ф(К&) is called on each and returns whether to look for more of
-// the kind inside that node (false leaves its inside to ф, which may rewrite it whole).
+// the kind inside that node (false leaves its inside to ф, which may rewrite it whole; true
+// goes on into the node as ф left it).
 // The rewrite pass walks bodies this way; so does the type-parameter substitution, which
 // replaces every СинтаксическийТип of a copied body in place:
 //   обойти<СинтаксическийТип>(копия.тело, [&](СинтаксическийТип& т) { т = подставить(т); return false; });
 // Statements keep their `строка`, as nothing but the visited nodes changes.
+// A pass that walks many roots may hand in its own empty СтекОбхода, so that the walks share
+// one allocation.
+template <bool Конст>
+using СтекОбхода = std::vector<std::variant<как<Конст, УзелВыражения>*, как<Конст, СинтаксическийТип>*,
+                                            как<Конст, Инструкция>*, как<Конст, ЦельПрисваивания>*>>;
+
 template <class К, class Корень, class Ф>
-void обойти(Корень& корень, Ф&& ф) {
-  constexpr bool Конст = std::is_const_v<Корень>;
-  using Ссылка = std::variant<как<Конст, УзелВыражения>*, как<Конст, СинтаксическийТип>*, как<Конст, Инструкция>*,
-                              как<Конст, ЦельПрисваивания>*>;
-  std::vector<Ссылка> стек;
+void обойти(Корень& корень, Ф&& ф, СтекОбхода<std::is_const_v<Корень>>& стек) {
   // A node's children go on the stack last to first, so they come off in source order.
   auto разложить = [&](auto& узел) {
     const std::size_t начало = стек.size();
@@ -178,7 +181,7 @@ void обойти(Корень& корень, Ф&& ф) {
     разложить(корень);
   }
   while (!стек.empty()) {
-    const Ссылка ссылка = стек.back();
+    const auto ссылка = стек.back();
     стек.pop_back();
     std::visit(
         [&](auto* узел) {
@@ -190,6 +193,12 @@ void обойти(Корень& корень, Ф&& ф) {
         },
         ссылка);
   }
+}
+
+template <class К, class Корень, class Ф>
+void обойти(Корень& корень, Ф&& ф) {
+  СтекОбхода<std::is_const_v<Корень>> стек;
+  обойти<К>(корень, ф, стек);
 }
 
 inline СинтаксическийТип копия_узла(const СинтаксическийТип& у, Арена& куда) { return копия_синтаксического_типа(у, куда); }
