@@ -14,13 +14,19 @@
 
 namespace тувра::тест {
 
+// The trees the snippets of a test program build; they stay until the program ends.
+inline Арена& арена_проб() {
+  static Арена арена;
+  return арена;
+}
+
 // The parser's tokens view `текст`, which must outlive the parser.
 inline Парсер парсер_из(std::string_view текст) {
   Лексер лексер = новый_лексер(текст);
   auto токены = разбить_на_токены(лексер);
   EXPECT_TRUE(токены.has_value()) << "the snippet must lex: " << текст;
-  if (!токены) return Парсер({});
-  return Парсер(std::move(*токены));
+  if (!токены) return Парсер({}, арена_проб());
+  return Парсер(std::move(*токены), арена_проб());
 }
 // A text built in the call would die before the parser.
 template <std::same_as<std::string> Т>

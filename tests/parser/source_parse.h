@@ -10,6 +10,7 @@
 #include "lexer/parse_error.h"
 #include "lexer/token.h"
 #include "lexer/token_list.h"
+#include "parser/front_end.h"
 #include "support/expected.h"
 #include "syntax_tree/syntax_tree.h"
 
@@ -22,8 +23,9 @@ template <std::same_as<std::string> Т>
 СписокТокенов токены_текста(Т&&) = delete;
 std::string текст_ошибки(const ОшибкаРазбора& ошибка);
 
-Итог<Программа, ОшибкаРазбора> программа_из(std::string_view текст);
-// `разобрать_программу`, rendered.
+// `разобрать_текст`.
+Итог<РазобраннаяПрограмма, ОшибкаРазбора> программа_из(std::string_view текст);
+// `разобрать_текст`, rendered.
 std::string итог_программы(std::string_view текст);
 // `разобрать_тело` from the first token, rendered; no rewrite runs.
 std::string итог_тела(std::string_view текст);

@@ -18,19 +18,19 @@ std::string сигнатура_функции(const Функция& функци
 struct ЭлементОбъявления {
   std::optional<CompletionItem> operator()(const ПодключениеМодуля&) const { return std::nullopt; }
   std::optional<CompletionItem> operator()(const ОбъявлениеСтруктуры& с) const {
-    return CompletionItem{с.имя, виды_дополнений::Struct, "структура (" + std::to_string(с.поля.size()) + " полей)",
+    return CompletionItem{std::string(с.имя), виды_дополнений::Struct, "структура (" + std::to_string(с.поля.size()) + " полей)",
                           std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеФункции& ф) const {
-    return CompletionItem{ф.имя, виды_дополнений::Function, "функция" + сигнатура_функции(ф),
+    return CompletionItem{std::string(ф.имя), виды_дополнений::Function, "функция" + сигнатура_функции(ф),
                           std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеКонтракта& к) const {
-    return CompletionItem{к.имя, виды_дополнений::Interface,
+    return CompletionItem{std::string(к.имя), виды_дополнений::Interface,
                           "контракт (" + std::to_string(к.методы.size()) + " метод(ов))", std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ВнешняяФункция& ф) const {
-    return CompletionItem{ф.имя, виды_дополнений::Function,
+    return CompletionItem{std::string(ф.имя), виды_дополнений::Function,
                           "внешняя функция" + сигнатура_функции(ф), std::nullopt};
   }
 };
@@ -64,7 +64,7 @@ std::vector<CompletionItem> список_дополнений(std::string_view �
   std::vector<CompletionItem> элементы = элементы_справки_для_дополнения(справка_языка());
   const auto программа = разобрать_документ(текст);
   if (!программа) return элементы;
-  for (const Объявление& объявление : программа->объявления) {
+  for (const Объявление& объявление : программа->программа.объявления) {
     if (auto элемент = std::visit(ЭлементОбъявления{}, объявление.вид)) элементы.push_back(std::move(*элемент));
   }
   return элементы;

@@ -2,18 +2,11 @@
 
 #include <utility>
 
-#include "lexer/lexer.h"
-#include "parser/parser.h"
-#include "parser/program.h"
 
 namespace тувра::lsp {
 
-std::optional<Программа> разобрать_документ(std::string_view текст) {
-  Лексер лексер = новый_лексер(текст);
-  auto токены = разбить_на_токены(лексер);
-  if (!токены) return std::nullopt;
-  Парсер парсер(std::move(*токены));
-  auto программа = разобрать_программу(парсер);
+std::optional<РазобраннаяПрограмма> разобрать_документ(std::string_view текст) {
+  auto программа = разобрать_текст(текст);
   if (!программа) return std::nullopt;
   return std::move(*программа);
 }

@@ -6,12 +6,14 @@
 #include <string_view>
 #include <variant>
 
+#include "parser/front_end.h"
 #include "syntax_tree/declaration.h"
 
 namespace тувра::lsp {
 
-// Lexes and parses the text; absent on the first error, whose message is dropped.
-std::optional<Программа> разобрать_документ(std::string_view текст);
+// Lexes and parses the text; absent on the first error, whose message is dropped. The tree
+// does not refer to the text.
+std::optional<РазобраннаяПрограмма> разобрать_документ(std::string_view текст);
 
 struct НайденнаяФункция {
   const ОбъявлениеФункции* функция;

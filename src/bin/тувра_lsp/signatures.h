@@ -12,11 +12,11 @@ namespace тувра::lsp {
 
 // "{тип} {имя}"; a by-reference mark is not shown.
 std::string строка_параметра(const Параметр& параметр);
-std::vector<std::string> строки_параметров(const std::vector<Параметр>& параметры);
+std::vector<std::string> строки_параметров(СписокУзлов<Параметр> параметры);
 
 // "    {тип} {имя};"; visibility and the weak mark are not shown.
 std::string строка_поля(const ПолеСтруктуры& поле);
-std::vector<std::string> строки_полей(const std::vector<ПолеСтруктуры>& поля);
+std::vector<std::string> строки_полей(СписокУзлов<ПолеСтруктуры> поля);
 
 // ": {тип}".
 std::string суффикс_возврата(const СинтаксическийТип& тип);
@@ -26,7 +26,7 @@ std::string суффикс_возврата(const СинтаксическийТ
 enum class ПустойРезультат { с_двоеточием, без_суффикса };
 
 // "({параметры})", then the result suffix of a result type, if any, as `пустой` says.
-std::string сигнатура(const std::vector<Параметр>& параметры, const std::optional<СинтаксическийТип>& результат,
+std::string сигнатура(СписокУзлов<Параметр> параметры, const std::optional<СинтаксическийТип>& результат,
                       ПустойРезультат пустой);
 
 std::string соединить(const std::vector<std::string>& части, std::string_view разделитель);
