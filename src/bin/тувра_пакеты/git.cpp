@@ -31,13 +31,20 @@ struct Труба {
   }
 };
 
-// The parent's environment with git's terminal prompt turned off.
+// Transports a user expects from an address in a manifest or a catalog. Others, such as
+// "fd::" or "ext::" (which runs a command), would let a stranger's line hang the install or
+// run programs; the user's git settings must not reopen them, and this list overrides those.
+constexpr std::string_view кРазрешённыеПротоколы = "GIT_ALLOW_PROTOCOL=file:git:http:https:ssh";
+
+// The parent's environment with git's terminal prompt turned off and the transports limited.
 std::vector<std::string> окружение_для_git() {
   std::vector<std::string> окружение;
   for (char** п = environ; п != nullptr && *п != nullptr; ++п) {
-    if (!начинается_с(*п, "GIT_TERMINAL_PROMPT=")) окружение.emplace_back(*п);
+    if (начинается_с(*п, "GIT_TERMINAL_PROMPT=") || начинается_с(*п, "GIT_ALLOW_PROTOCOL=")) continue;
+    окружение.emplace_back(*п);
   }
   окружение.emplace_back("GIT_TERMINAL_PROMPT=0");
+  окружение.emplace_back(кРазрешённыеПротоколы);
   return окружение;
 }
 

@@ -1,6 +1,7 @@
 // `искать`: the catalog entries whose name or description contains the query.
 #include <iostream>
 
+#include "text.h"
 #include "catalog_lookup.h"
 #include "commands.h"
 #include "index.h"
@@ -22,8 +23,8 @@ namespace тувра::пакеты {
   }
   std::cout << "Найдено (" << найдено.size() << "):\n";
   for (const Зависимость* запись : найдено) {
-    std::cout << "  " << запись->имя << "\n" << "    " << запись->источник << "\n";
-    if (запись->описание) std::cout << "    " << *запись->описание << "\n";
+    std::cout << "  " << для_терминала(запись->имя) << "\n" << "    " << для_терминала(запись->источник) << "\n";
+    if (запись->описание) std::cout << "    " << для_терминала(*запись->описание) << "\n";
     std::cout << "\n";
   }
   std::cout << "Установить: добавь в 'тувра.зависимости' командой 'тувра_пакеты добавить ИМЯ'.\n";
