@@ -10,8 +10,11 @@ namespace тувра::пакеты {
 namespace {
 
 std::string отказ(std::string_view имя, std::string_view причина) {
-  return "недопустимое имя пакета '" + std::string(имя) + "': " + std::string(причина) +
-         " — имя пакета становится именем папки внутри 'пакеты/'";
+  return "недопустимое имя пакета '" + std::string(имя) + "': " + std::string(причина);
+}
+
+std::string отказ_пути(std::string_view имя, std::string_view причина) {
+  return отказ(имя, причина) + " — имя пакета становится именем папки внутри 'пакеты/'";
 }
 
 bool есть_управляющий_символ(std::string_view имя) {
@@ -49,19 +52,19 @@ bool имя_устройства_windows(std::string_view имя) {
 }  // namespace
 
 Итог<Пусто, std::string> проверить_путь_пакета(std::string_view имя) {
-  if (имя.empty()) return Неудача{отказ(имя, "имя пустое")};
+  if (имя.empty()) return Неудача{отказ_пути(имя, "имя пустое")};
   // Windows drops trailing dots, so "..." would name the folder above as well.
   if (имя.find_first_not_of('.') == std::string_view::npos) {
-    return Неудача{отказ(имя, "имя из одних точек ('.', '..') указывает не на папку пакета")};
+    return Неудача{отказ_пути(имя, "имя из одних точек ('.', '..') указывает не на папку пакета")};
   }
   if (имя.find_first_of("/\\") != std::string_view::npos) {
-    return Неудача{отказ(имя, "имя содержит разделитель пути ('/' или '\\')")};
+    return Неудача{отказ_пути(имя, "имя содержит разделитель пути ('/' или '\\')")};
   }
   // A colon names a drive ("C:") or, on Windows, a stream of another file.
   if (имя.find(':') != std::string_view::npos) {
-    return Неудача{отказ(имя, "имя содержит ':' и задало бы диск или абсолютный путь")};
+    return Неудача{отказ_пути(имя, "имя содержит ':' и задало бы диск или абсолютный путь")};
   }
-  if (имя.find('\0') != std::string_view::npos) return Неудача{отказ(имя, "имя содержит нулевой байт")};
+  if (имя.find('\0') != std::string_view::npos) return Неудача{отказ_пути(имя, "имя содержит нулевой байт")};
   return Пусто{};
 }
 
