@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "line_format.h"
+#include "package_name.h"
 #include "text.h"
 #include "versions.h"
 
@@ -33,6 +34,22 @@ void проверить_обратное_чтение(const Зависимост
   }
 }
 
+// A name fit to install stays one word of a requester line and prints as it is.
+void проверить_имя(const std::string& имя) {
+  if (!проверить_имя_пакета(имя)) return;
+  требовать(проверить_путь_пакета(имя).has_value());
+  требовать(имя.find(',') == std::string::npos && имя != ".метаданные");
+  требовать(для_терминала(имя) == имя && имя.find('\n') == std::string::npos);
+}
+
+// What reaches the terminal holds no control character but the line feed, and stays UTF-8.
+void проверить_вывод(std::string_view байты) {
+  const std::string показ = для_терминала(байты);
+  for (std::size_t i = 0; i < показ.size(); ++i) требовать(показ[i] == '\n' || управляющий_символ(показ, i) == 0);
+  требовать(для_терминала(показ) == показ);
+  if (это_utf8(байты)) требовать(это_utf8(показ));
+}
+
 void проверить_строки(std::string_view текст) {
   auto записи = разобрать_зависимости(текст);
   if (!записи) {
@@ -42,6 +59,7 @@ void проверить_строки(std::string_view текст) {
   for (const Зависимость& з : *записи) {
     требовать(!(з.ветка && з.версия));
     требовать(обрезать_пробелы(з.имя) == з.имя);
+    проверить_имя(з.имя);
     проверить_обратное_чтение(з);
   }
 }
@@ -84,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* данные, size_t раз
   const std::string_view байты(reinterpret_cast<const char*>(данные), размер);
   проверить_строки(байты);
   требовать(это_utf8(декодировать_с_заменой(байты)));
+  проверить_вывод(байты);
   if (это_utf8(байты)) требовать(декодировать_с_заменой(байты) == байты);
   if (размер <= 256) {
     проверить_версию(байты);

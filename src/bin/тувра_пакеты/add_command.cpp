@@ -1,7 +1,6 @@
 // `добавить`: appends the catalog's line for one package to the project manifest.
 #include <iostream>
 
-#include "text.h"
 #include "catalog_lookup.h"
 #include "commands.h"
 #include "files.h"
@@ -9,6 +8,7 @@
 #include "line_format.h"
 #include "manifest_append.h"
 #include "package_name.h"
+#include "text.h"
 
 namespace тувра::пакеты {
 

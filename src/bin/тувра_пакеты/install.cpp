@@ -2,12 +2,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "text.h"
 #include "commands.h"
 #include "files.h"
 #include "install_state.h"
 #include "package_install.h"
 #include "package_name.h"
+#include "text.h"
 
 namespace тувра::пакеты {
 namespace fs = std::filesystem;

@@ -10,6 +10,7 @@
 
 #include "files.h"
 #include "git.h"
+#include "messages.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -90,6 +91,11 @@ bool это_файл_кода(std::string_view имя_файла) {
   if (запись.is_symlink(код)) {
     return Неудача{"не удалось скопировать '" + запись.path().string() +
                    "': это символическая ссылка, такие файлы не копируются"};
+  }
+  // A folder fails in the copy with the system's words; a device or a pipe is never opened.
+  const fs::file_status вид = запись.symlink_status(код);
+  if (!код && !fs::is_regular_file(вид) && !fs::is_directory(вид)) {
+    return Неудача{"не удалось скопировать '" + запись.path().string() + "': " + std::string(причины::не_обычный_файл)};
   }
   fs::copy_file(запись.path(), куда, fs::copy_options::none, код);
   if (код) return Неудача{"не удалось скопировать '" + запись.path().string() + "': " + текст_ошибки(код)};

@@ -1,10 +1,10 @@
 // `искать`: the catalog entries whose name or description contains the query.
 #include <iostream>
 
-#include "text.h"
 #include "catalog_lookup.h"
 #include "commands.h"
 #include "index.h"
+#include "text.h"
 
 namespace тувра::пакеты {
 
