@@ -202,7 +202,7 @@ bool сведения_доступны(const fs::path& путь) {
     ::unlinkat(родитель->fd, имя_черновика.c_str(), 0);
     return готов;
   }
-  ::fsync(родитель->fd);  // the rename itself reaches the disk; a failure here loses nothing written
+  // The folder is not synced: after a crash either the old file or the new one is there, whole.
   return Пусто{};
 }
 
