@@ -233,6 +233,21 @@ TEST_F(Чужое, ОпасныеТранспортыGitЗакрыты) {
   }
 }
 
+// A user's own, narrower list of transports is kept; only the ones outside ours are dropped.
+TEST_F(Чужое, СвойСписокТранспортовПользователяСужаетНаш) {
+  auto& п = пакет("п");
+  манифест("п = git " + п.адрес() + "\n");
+  дополнительное_окружение_.push_back("GIT_ALLOW_PROTOCOL=https:ext");
+  const Вывод узко = пакеты({"установить"});
+  EXPECT_EQ(узко.код, 1);
+  EXPECT_THAT(узко.stderr_, StartsWith("Ошибка: git clone не удался для 'п': "));
+  EXPECT_THAT(узко.stderr_, HasSubstr("transport 'file' not allowed"));
+
+  дополнительное_окружение_.back() = "GIT_ALLOW_PROTOCOL=ssh:file";
+  const Вывод шире = пакеты({"установить"});
+  EXPECT_EQ(шире.код, 0) << шире.stderr_;
+}
+
 TEST_F(Чужое, ВременнаяПапкаСМинусаНеСтановитсяПараметромGit) {
   auto& п = пакет("п");
   fs::create_directories(проект_ / "-врем");
