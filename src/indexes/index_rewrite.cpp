@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -70,7 +71,9 @@ class Переписчик {
       if (вид == вид_вызова_функции || вид == вид_вызова_метода) шаги_.push_back({шаг.узел, true});
       const std::size_t начало = шаги_.size();
       обход::для_детей(*шаг.узел, [&](auto& ребёнок) {
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(ребёнок)>, Узел>) шаги_.push_back({&ребёнок, false});
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(ребёнок)>, Узел>) {
+          if (!лист(ребёнок)) шаги_.push_back({&ребёнок, false});
+        }
       });
       // Last to first on the stack, so the first child is rewritten first.
       std::reverse(шаги_.begin() + static_cast<std::ptrdiff_t>(начало), шаги_.end());
@@ -96,6 +99,17 @@ class Переписчик {
     Узел* узел;
     bool дети_готовы;
   };
+
+  // Literals and names: nothing inside, nothing to rewrite.
+  static bool лист(const Узел& узел) { return (с_детьми >> узел.вид.index() & 1) == 0; }
+
+  // Bit n set when alternative n of an expression holds expressions of its own.
+  static constexpr std::uint64_t с_детьми = []<class... А>(std::type_identity<std::variant<А...>>) {
+    std::uint64_t маска = 0;
+    std::size_t номер = 0;
+    ((маска |= std::uint64_t{обход::держит_прямо<А, Узел>} << номер++), ...);
+    return маска;
+  }(std::type_identity<Узел::Вариант>{});
 
   static constexpr std::size_t вид_вызова_функции = Узел::Вариант(Узел::ВызовФункции{}).index();
   static constexpr std::size_t вид_вызова_метода = Узел::Вариант(Узел::ВызовМетода{}).index();

@@ -71,7 +71,8 @@ class Арена {
   template <class Т>
   Т* место_для(std::size_t число) {
     static_assert(std::is_trivially_destructible_v<Т>, "the arena runs no destructors");
-    if (число > std::numeric_limits<std::uint32_t>::max() / sizeof(Т)) throw std::bad_alloc();
+    // More elements than a text under 4 GiB can give; memory would run out first anyway.
+    if (число > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
     if (число == 0) return nullptr;
     return static_cast<Т*>(выделить(число * sizeof(Т), alignof(Т)));
   }

@@ -129,6 +129,11 @@ constexpr bool достижим() {
 
 }  // namespace детали
 
+// Whether a value of type Т (a node's alternative, a declaration, …) holds a node of kind К
+// among its own fields, through lists, boxes and plain structs but not through other nodes.
+template <class Т, class К>
+inline constexpr bool держит_прямо = детали::держит_прямо<Т, К>();
+
 // Whether a node of kind В may hold, at any depth, a node of kind К (or is one); worked out
 // from the field lists, so walks skip what cannot hold what they look for.
 template <class В, class К>
