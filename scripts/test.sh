@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a plain build, then under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Any failing test or sanitizer report fails the run.
+# UndefinedBehaviorSanitizer. Any failing test or sanitizer report fails the run. A Release
+# build is made too (not run): GCC's -O3 warnings differ from the other build types'.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 jobs=$(nproc)
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTUVRA_SANITIZE=ON >/dev/null
 cmake --build build-asan

@@ -38,12 +38,22 @@ struct Труба {
 constexpr std::string_view кРазрешённыеПротоколы[] = {"file", "git", "http", "https", "ssh"};
 constexpr std::string_view кПеременнаяПротоколов = "GIT_ALLOW_PROTOCOL=";
 
+// Whether a colon-separated list names the protocol.
+bool в_списке_протоколов(std::string_view список, std::string_view протокол) {
+  while (true) {
+    const std::size_t конец = список.find(':');
+    if (список.substr(0, конец) == протокол) return true;
+    if (конец == std::string_view::npos) return false;
+    список.remove_prefix(конец + 1);
+  }
+}
+
 // Ours, narrowed to the user's own list when the user has set one.
 std::string разрешённые_протоколы(std::optional<std::string_view> свои) {
   std::string итог(кПеременнаяПротоколов);
   bool первый = true;
   for (std::string_view протокол : кРазрешённыеПротоколы) {
-    if (свои && (":" + std::string(*свои) + ":").find(":" + std::string(протокол) + ":") == std::string::npos) continue;
+    if (свои && !в_списке_протоколов(*свои, протокол)) continue;
     if (!первый) итог += ':';
     итог += протокол;
     первый = false;
