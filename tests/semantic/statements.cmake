@@ -6,4 +6,6 @@ target_link_libraries(tuvra_semantic_document_support PUBLIC tuvra_frontend GTes
 tuvra_add_test(tuvra_semantic_statements_test
   SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/statements_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/program_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/instantiation_test.cpp
   LIBS tuvra_semantic_document_support)
