@@ -3,14 +3,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "lexer/lexer.h"
 #include "lexer/utf8.h"
 #include "parser/parser.h"
 #include "parser/program.h"
+#include "semantic/analyser.h"
+#include "semantic/program_analysis.h"
 #include "syntax_tree/syntax_tree.h"
 
 namespace {
@@ -47,5 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* данные, std::siz
   требовать(парсер.глубина == 0);
   // The tree copies and compares as a plain value.
   требовать(тувра::копия_программы(*программа) == *программа);
+  // The analysis of whatever parses ends in success or one error with its message.
+  тувра::Анализатор анализатор = тувра::новый_анализатор();
+  auto анализ = тувра::анализировать_программу(анализатор, *программа, {},
+                                              std::vector<std::optional<std::string>>(программа->объявления.size()));
+  требовать(анализ || !анализ.error().сообщение_ошибки.empty());
   return 0;
 }
