@@ -8,4 +8,5 @@ tuvra_add_test(tuvra_semantic_statements_test
     ${CMAKE_CURRENT_SOURCE_DIR}/statements_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/program_test.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/instantiation_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/deep_documents_test.cpp
   LIBS tuvra_semantic_document_support)
