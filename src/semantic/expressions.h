@@ -1,6 +1,8 @@
 // Typing of expressions, and the checks the expression, call and statement rules share.
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "semantic/analysis_error.h"
@@ -22,5 +24,12 @@ namespace тувра {
 
 // The privacy rule of a field already found: a private field only inside methods of its struct.
 ИтогПроверки найти_поле_структуры(const Анализатор& анализатор, std::string_view структура, std::string_view поле);
+
+// The field-access rule on an already typed object: a struct's field (with its privacy), the
+// pseudo-fields of results and optional values, `Неизвестен` for `Неизвестен`.
+ИтогАнализа<Тип> тип_поля(const Анализатор& анализатор, Тип объект, std::string_view поле);
+
+// Whether a list of names holds the name, byte for byte.
+bool содержит_имя(std::span<const std::string> имена, std::string_view имя);
 
 }  // namespace тувра

@@ -83,10 +83,104 @@ std::string функция_не_возвращает_на_всех_путях(st
 std::string метод_не_возвращает_на_всех_путях(std::string_view метод);
 
 // Expressions
+std::string ошибка_ожидает_текст(const Тип& тип);
+std::string интерполяция_не_поддерживает(const Тип& тип);
+std::string пустой_литерал_массива();
+std::string элемент_массива_другого_типа(std::size_t номер, const Тип& тип, const Тип& первый);
+std::string структура_не_найдена_в_таблице(std::string_view структура);
+std::string нет_поля(std::string_view структура, std::string_view поле);
+std::string нет_поля_результата(std::string_view поле);
+std::string нет_поля_опционального(std::string_view поле);
+std::string доступ_через_точку(const Тип& тип);
+std::string индекс_не_целый(const Тип& тип);
+std::string индексация_не_массива(const Тип& тип);
+std::string проброс_вне_функции_результата();
+std::string проброс_не_результата(const Тип& тип);
+std::string арифметика_разных_типов(const Тип& левый, const Тип& правый);
+std::string сравнение_разных_типов(const Тип& левый, const Тип& правый);
+std::string логические_не_верно();
+std::string побитовая_разных_типов(const Тип& левый, const Тип& правый);
+std::string побитовые_не_целые();
+std::string сдвиг_разных_типов(const Тип& левый, const Тип& правый);
+std::string сдвиг_не_целые();
+std::string поле_приватное(std::string_view структура, std::string_view поле);
 
 // Calls and built-in functions
+// Argument contexts of the type-mismatch message: "ф(...): аргумент 2", "Точка.x", "обмен(а)".
+std::string контекст_аргумента(std::string_view функция, std::size_t номер);
+std::string контекст_поля(std::string_view структура, std::string_view поле);
+std::string контекст_параметра(std::string_view функция, std::string_view параметр);
+// A built-in function's wrong number of arguments, and its refused argument (номер from 1).
+std::string встроенная_число_аргументов(std::string_view функция);
+std::string встроенная_тип_аргумента(std::string_view функция, std::size_t номер, const Тип& тип);
+std::string список_один_типовый_параметр();
+std::string список_без_аргументов();
+std::string словарь_два_типовых_параметра();
+std::string словарь_без_аргументов();
+std::string словарь_ключ(const Тип& ключ);
+std::string конструктор_обобщённой_число_аргументов(std::string_view структура, std::size_t полей,
+                                                    std::size_t аргументов);
+std::string обобщённая_функция_один_типовый_параметр(std::string_view функция);
+std::string обобщённая_функция_число_аргументов(std::string_view функция, std::size_t параметров,
+                                                std::size_t аргументов);
+std::string приведение_не_числа(std::string_view приведение, const Тип& тип);
+std::string конструктор_число_аргументов(std::string_view структура, std::size_t полей, std::size_t аргументов);
+std::string функция_число_аргументов(std::string_view функция, std::size_t параметров, std::size_t аргументов);
+std::string аргумент_не_реализует_контракт(std::string_view функция, std::size_t номер, std::string_view структура,
+                                           std::string_view контракт);
+std::string аргумент_не_реализует_контракт_без_подсказки(std::string_view функция, std::size_t номер,
+                                                         std::string_view структура, std::string_view контракт);
+std::string функция_потеряна(std::string_view функция);
+std::string имя_неоднозначно(std::string_view функция, std::span<const std::string> модули);
 
 // Method calls and container methods
+std::string функция_модуля_не_найдена(std::string_view модуль, std::string_view функция);
+std::string функция_модуля_число_аргументов(std::string_view модуль, std::string_view функция,
+                                            std::size_t параметров, std::size_t аргументов);
+std::string аргумент_функции_модуля_не_реализует_контракт(std::string_view модуль, std::string_view функция,
+                                                          std::size_t номер, std::string_view структура,
+                                                          std::string_view контракт);
+std::string контекст_аргумента_модуля(std::string_view модуль, std::string_view функция, std::size_t номер);
+std::string жива_без_аргументов(std::string_view поле, std::size_t аргументов);
+std::string метод_не_на_структуре(std::string_view метод, const Тип& тип);
+std::string обобщённый_метод_один_типовый_параметр(std::string_view структура, std::string_view метод,
+                                                   std::size_t передано);
+std::string метод_приватный(std::string_view структура, std::string_view метод);
+std::string метод_число_аргументов(std::string_view структура, std::string_view метод, std::size_t параметров,
+                                   std::size_t аргументов);
+std::string нет_метода(std::string_view структура, std::string_view метод);
+std::string контракт_не_найден_в_реестре(std::string_view контракт);
+std::string у_контракта_нет_метода(std::string_view контракт, std::string_view метод, std::string_view доступны);
+std::string метод_контракта_число_аргументов(std::string_view контракт, std::string_view метод,
+                                             std::size_t параметров, std::size_t аргументов);
+std::string аргумент_метода_контракта(std::string_view контракт, std::string_view метод, std::string_view параметр,
+                                      const Тип& ожидался, const Тип& получен);
+std::string канал_отправить_число(std::size_t аргументов);
+std::string канал_получить_число(std::size_t аргументов);
+std::string канал_освободить_число(std::size_t аргументов);
+std::string канал_нет_метода(std::string_view метод);
+std::string список_добавить_число(std::size_t аргументов);
+std::string добавить_не_реализует_контракт(std::string_view структура, std::string_view контракт);
+std::string список_получить_число(std::size_t аргументов);
+std::string индекс_списка_получить(const Тип& тип);
+std::string список_размер_число();
+std::string список_удалить_число(std::size_t аргументов);
+std::string индекс_списка_удалить(const Тип& тип);
+std::string список_освободить_число();
+std::string список_нет_метода(std::string_view метод);
+std::string словарь_положить_число(std::size_t аргументов);
+std::string словарь_получить_число(std::size_t аргументов);
+std::string словарь_размер_число();
+std::string словарь_индекс_число(std::string_view метод, std::size_t аргументов);
+std::string словарь_освободить_число();
+std::string словарь_нет_метода(std::string_view метод);
+// The names the container checks give the type-mismatch message.
+inline constexpr std::string_view имя_отправить = "отправить(...)";
+inline constexpr std::string_view имя_добавить = "добавить(...)";
+inline constexpr std::string_view имя_положить_ключ = "положить(ключ, ...)";
+inline constexpr std::string_view имя_положить_значение = "положить(..., значение)";
+inline constexpr std::string_view имя_получить_ключ = "получить(ключ)";
+inline constexpr std::string_view имя_индекс_словаря = "индекс словаря";
 
 // Generic instantiation
 std::string инстанциация_потеряна(std::string_view имя_экземпляра);

@@ -13,6 +13,15 @@ namespace тувра {
 // The `ВызовМетода` branch of вывести_тип_выражения.
 ИтогАнализа<Тип> вывести_тип_вызова_метода(Анализатор& анализатор, const УзелВыражения::ВызовМетода& вызов);
 
+// «м.ф(…)» where м is an included module (no variable hides it) that declares ф.
+bool это_вызов_модуля(const Анализатор& анализатор, const УзелВыражения::ВызовМетода& вызов);
+// The module call, when это_вызов_модуля holds: its arity, then each argument typed and checked.
+ИтогАнализа<Тип> вывести_тип_вызова_модуля(Анализатор& анализатор, const УзелВыражения::ВызовМетода& вызов);
+// The call on an object already typed: container, struct and contract methods; arguments are typed
+// only when their check is reached, after the arity.
+ИтогАнализа<Тип> вывести_тип_метода_объекта(Анализатор& анализатор, const УзелВыражения::ВызовМетода& вызов,
+                                            Тип объект);
+
 ИтогАнализа<Тип> проверить_метод_канала(Анализатор& анализатор, const Тип& элемент, std::string_view метод,
                                         const СписокВыражений& аргументы);
 ИтогАнализа<Тип> проверить_метод_списка(Анализатор& анализатор, const Тип& элемент, std::string_view метод,
