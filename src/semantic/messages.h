@@ -55,8 +55,8 @@ std::string переменная_уже_объявлена(std::string_view им
 std::string переменная_уже_объявлена_в_области(std::string_view имя);
 std::string присваивание_неизменной(std::string_view имя);
 std::string не_удалось_вывести_тип(std::string_view имя);
-std::string индекс_массива_не_целый(const Тип& индекс);
-std::string индексация_не_массива(const Тип& тип);
+std::string индекс_цели_не_целый(const Тип& индекс);
+std::string индексация_цели_не_массива(const Тип& тип);
 std::string поле_не_у_структуры(std::string_view поле, const Тип& тип);
 std::string структура_цели_не_найдена(std::string_view структура);
 std::string нет_поля_цели(std::string_view структура, std::string_view поле);
