@@ -19,7 +19,8 @@ namespace {
 namespace с = сообщения;
 using И = Инструкция;
 
-// Returns the error of an Итог from the enclosing check.
+// Declare the value of an Итог, or return its error from the enclosing check; the second form
+// keeps no value.
 #define ТУВРА_ВЗЯТЬ_ТИП(имя, выражение)                                     \
   auto имя##_итог = (выражение);                                            \
   if (!имя##_итог) return Неудача{std::move(имя##_итог).error()};          \
