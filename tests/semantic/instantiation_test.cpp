@@ -13,6 +13,7 @@
 #include "parser/parser.h"
 #include "parser/program.h"
 #include "semantic/analyser.h"
+#include "semantic/instantiation.h"
 #include "semantic/program_analysis.h"
 
 namespace тувра::тест {
@@ -74,6 +75,8 @@ TEST(Instantiation, FunctionInstancesByKey) {
   EXPECT_EQ(экземпляр.позиция_объявления, (ПозицияОбъявления{1, 1}));
   ASSERT_EQ(экземпляр.тело.size(), 1u);
   EXPECT_EQ(экземпляр.тело[0].строка, 2u);
+  // Each key was built and checked once: two declarations for three uses.
+  EXPECT_EQ(прогон.анализатор.хранилище_экземпляров.size(), 2u);
   // Nothing stays in progress after a run.
   EXPECT_TRUE(прогон.анализатор.экземпляры_в_работе.empty());
   EXPECT_EQ(прогон.анализатор.инстанциаций_в_работе, 0u);
@@ -108,6 +111,29 @@ TEST(Instantiation, MethodInstancesByKey) {
   EXPECT_EQ(экземпляр->объявление->имя, "положить__текст");
   // Method instances of non-generic structs are not entered as methods.
   EXPECT_FALSE(прогон.анализатор.реестр_методов.содержит({"Склад", "положить__текст"}));
+}
+
+// Registries that contradict each other: the callers never ask for these, so they are reached
+// only by hand.
+TEST(Instantiation, InconsistentRegistries) {
+  const СинтаксическийТип целое{СинтаксическийТип::Целое{}};
+  СписокСинтаксическихТипов аргументы;
+  аргументы.push_back(СинтаксическийТип{СинтаксическийТип::Целое{}});
+  Анализатор а = новый_анализатор();
+  EXPECT_EQ(инстанцировать_функцию(а, "ф", целое).error().сообщение_ошибки,
+            "внутренняя ошибка: обобщённая функция 'ф' не найдена");
+  EXPECT_EQ(инстанцировать_метод(а, "С", "м", целое).error().сообщение_ошибки,
+            "внутренняя ошибка: обобщённый метод 'С.м' не найден");
+  EXPECT_EQ(инстанцировать_структуру(а, "Я", аргументы).error().сообщение_ошибки,
+            "внутренняя ошибка: обобщённая структура 'Я' не найдена");
+  а.экземпляры_функций.положить({"ф", Тип(ВидТипа::Целое)}, "ф__целое");
+  EXPECT_EQ(инстанцировать_функцию(а, "ф", целое).error().сообщение_ошибки,
+            "внутренняя ошибка: инстанциация 'ф__целое' потеряна");
+  а.экземпляры_методов.положить({"С", "м", Тип(ВидТипа::Целое)}, "С::м__целое");
+  EXPECT_EQ(инстанцировать_метод(а, "С", "м", целое).error().сообщение_ошибки,
+            "внутренняя ошибка: инстанциация метода 'С::м__целое' потеряна");
+  // Errors of instantiation carry no line of their own.
+  EXPECT_FALSE(инстанцировать_функцию(а, "ф", целое).error().строка);
 }
 
 TEST(Instantiation, ContractTypeArgumentIsKeyedAsAStruct) {
