@@ -4,6 +4,7 @@
 // new node and leaves its input unchanged; none fails.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -44,5 +45,9 @@ std::vector<Инструкция> подставить_в_инструкции_�
 // Fields of a generic struct instance: the pass sequence on each field's type, then тип_из_синтаксиса.
 std::vector<ПолеТипа> разрешить_поля_экземпляра(const СписокПолей& поля, const СписокПараметровТипа& параметры_типа,
                                                 const СписокСинтаксическихТипов& замены);
+
+// Nodes of a written type, counted without recursion: substituting several parameters one
+// after another can double a type with every pass, so instantiation bounds it by this count.
+std::size_t число_частей_синтаксического_типа(const СинтаксическийТип& тип);
 
 }  // namespace тувра
