@@ -121,6 +121,10 @@ struct Анализатор {
   УпорядоченнаяТаблица<ПараИмён, ЗаписьМетода> реестр_методов;
   // Contract name → its declaration (signatures as written).
   УпорядоченнаяТаблица<std::string, const ОбъявлениеКонтракта*> реестр_контрактов;
+  // (contract, method) → the contract's first signature of that name; a contract's methods are
+  // entered on the first method call on it, which then lists it in контракты_в_индексе.
+  УпорядоченнаяТаблица<ПараИмён, const СигнатураМетода*> сигнатуры_контрактов;
+  УпорядоченноеМножество<std::string> контракты_в_индексе;
   // Templates: generic structs, generic main-file functions, generic methods of non-generic structs.
   УпорядоченнаяТаблица<std::string, const ОбъявлениеСтруктуры*> обобщённые_структуры;
   УпорядоченнаяТаблица<std::string, const ОбъявлениеФункции*> обобщённые_функции;

@@ -317,6 +317,8 @@ std::string поле_приватное(std::string_view структура, std
       {структура, поле, структура});
 }
 
+std::string выражение_без_правила() { return "внутренняя ошибка: выражение без правила типизации"; }
+
 // Calls and built-in functions
 
 std::string контекст_аргумента(std::string_view функция, std::size_t номер) {

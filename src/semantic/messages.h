@@ -104,6 +104,8 @@ std::string побитовые_не_целые();
 std::string сдвиг_разных_типов(const Тип& левый, const Тип& правый);
 std::string сдвиг_не_целые();
 std::string поле_приватное(std::string_view структура, std::string_view поле);
+// A node or operator the typing has no rule for; no parsed tree holds one.
+std::string выражение_без_правила();
 
 // Calls and built-in functions
 // Argument contexts of the type-mismatch message: "ф(...): аргумент 2", "Точка.x", "обмен(а)".
