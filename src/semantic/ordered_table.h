@@ -130,6 +130,7 @@ class УпорядоченнаяТаблица {
   УпорядоченнаяТаблица& operator=(const УпорядоченнаяТаблица&) = delete;
   УпорядоченнаяТаблица(УпорядоченнаяТаблица&& другая) noexcept { *this = std::move(другая); }
   УпорядоченнаяТаблица& operator=(УпорядоченнаяТаблица&& другая) noexcept {
+    if (this == &другая) return *this;
     // Moving a deque keeps its elements where they are, so the views stay valid.
     записи_ = std::move(другая.записи_);
     индекс_ = std::move(другая.индекс_);
