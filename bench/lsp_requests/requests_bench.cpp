@@ -8,8 +8,9 @@
 
 #include "completion.h"
 #include "definition.h"
-#include "document_words.h"
+#include "document_declarations.h"
 #include "hover.h"
+#include "word_under_cursor.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "completion.h"
 #include "definition.h"
-#include "document_words.h"
 #include "hover.h"
+#include "word_under_cursor.h"
 
 namespace {
 

@@ -11,8 +11,7 @@
 
 #include "lexer/lexer.h"
 #include "lexer/utf8.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "semantic/program_analysis.h"
 #include "syntax_tree/syntax_tree.h"
@@ -23,6 +22,18 @@ void требовать(bool условие) {
   if (!условие) std::abort();
 }
 
+// Checks the position of a parse error against the end of the text.
+void проверить_ошибку(const std::string& текст, const тувра::ОшибкаРазбора& ошибка) {
+  тувра::Лексер лексер = тувра::новый_лексер(текст);
+  auto токены = тувра::разбить_на_токены(лексер);
+  if (!токены) return;  // the lexer's own error
+  const тувра::Токен конец = токены->back();
+  требовать(!ошибка.сообщение_ошибки.empty());
+  // Every error stands at a token, so never past the end of the text.
+  требовать(ошибка.строка >= 1 && ошибка.столбец >= 1);
+  требовать(ошибка.строка < конец.строка || (ошибка.строка == конец.строка && ошибка.столбец <= конец.столбец));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* данные, std::size_t размер) {
@@ -31,30 +42,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* данные, std::siz
   const std::u32string символы = тувра::декодировать_utf8(байты);
   const std::string текст = тувра::закодировать_utf8(символы);
 
-  тувра::Лексер лексер = тувра::новый_лексер(текст);
-  auto токены = тувра::разбить_на_токены(лексер);
-  if (!токены) return 0;
-  const тувра::Токен конец = токены->back();
-
-  тувра::Парсер парсер(std::move(токены).value());
-  auto программа = тувра::разобрать_программу(парсер);
-  if (!программа) {
-    const тувра::ОшибкаРазбора& ошибка = программа.error();
-    требовать(!ошибка.сообщение_ошибки.empty());
-    // Every error stands at a token, so never past the end of the text.
-    требовать(ошибка.строка >= 1 && ошибка.столбец >= 1);
-    требовать(ошибка.строка < конец.строка || (ошибка.строка == конец.строка && ошибка.столбец <= конец.столбец));
-    return 0;
+  // A copy shares nothing with its source: it outlives the source's arena, and copies and
+  // compares as a plain value.
+  тувра::Арена арена_копии;
+  тувра::Программа копия;
+  {
+    auto программа = тувра::разобрать_текст(текст);
+    if (!программа) {
+      проверить_ошибку(текст, программа.error());
+      return 0;
+    }
+    копия = тувра::копия_программы(программа->программа, арена_копии);
+    требовать(копия == программа->программа);
   }
-  // A successful parse consumed everything.
-  требовать(парсер.текущий().вид == тувра::ВидТокена::КонецФайла);
-  требовать(парсер.глубина == 0);
-  // The tree copies and compares as a plain value.
-  требовать(тувра::копия_программы(*программа) == *программа);
+  тувра::Арена арена_второй;
+  требовать(тувра::копия_программы(копия, арена_второй) == копия);
   // The analysis of whatever parses ends in success or one error with its message.
   тувра::Анализатор анализатор = тувра::новый_анализатор();
-  auto анализ = тувра::анализировать_программу(анализатор, *программа, {},
-                                              std::vector<std::optional<std::string>>(программа->объявления.size()));
+  auto анализ = тувра::анализировать_программу(анализатор, копия, {},
+                                              std::vector<std::optional<std::string>>(копия.объявления.size()));
   требовать(анализ || !анализ.error().сообщение_ошибки.empty());
   return 0;
 }

@@ -1,18 +1,19 @@
 // The pass after parsing that turns calls written on arrays into element access and
 // `массив(…)` into array literals, decided by the names the program declares.
-// It changes the tree in place and cannot fail. Every walk keeps its own stack, so a
-// chain of any length (`а + б + … `, a long `иначе если` run) never exhausts the stack.
+// It changes the tree in place, placing the few nodes it makes in the tree's own arena, and
+// cannot fail. Every walk keeps its own stack, so a chain of any length (`а + б + … `, a
+// long `иначе если` run) never exhausts the stack.
 #pragma once
 
-#include <string>
+#include <string_view>
 #include <unordered_set>
-#include <vector>
 
 #include "syntax_tree/syntax_tree.h"
 
 namespace тувра {
 
-using НаборИмён = std::unordered_set<std::string>;
+// Views of the names in the tree, which outlives the pass.
+using НаборИмён = std::unordered_set<std::string_view>;
 
 struct КонтекстПереписывания {
   НаборИмён имена_полей;    // every field of every struct
@@ -20,14 +21,15 @@ struct КонтекстПереписывания {
   НаборИмён локальные_имена;  // parameters and locals of the function being rewritten
 };
 
-void переписать_индексы(Программа& программа);
+// `арена` is the one the program's tree lives in.
+void переписать_индексы(Программа& программа, Арена& арена);
 
 // Adds every name declared anywhere in the list, nested bodies included, whatever its scope.
-void собрать_локальные_имена(const std::vector<Инструкция>& инструкции, НаборИмён& имена);
+void собрать_локальные_имена(СписокУзлов<Инструкция> инструкции, НаборИмён& имена);
 
-void переписать_инструкции(const КонтекстПереписывания& контекст, std::vector<Инструкция>& инструкции);
-void переписать_выражение(const КонтекстПереписывания& контекст, УзелВыражения& выражение);
+void переписать_инструкции(const КонтекстПереписывания& контекст, СписокУзлов<Инструкция> инструкции, Арена& арена);
+void переписать_выражение(const КонтекстПереписывания& контекст, УзелВыражения& выражение, Арена& арена);
 // Only the index expressions of the chain change.
-void переписать_цель(const КонтекстПереписывания& контекст, ЦельПрисваивания& цель);
+void переписать_цель(const КонтекстПереписывания& контекст, ЦельПрисваивания& цель, Арена& арена);
 
 }  // namespace тувра

@@ -19,6 +19,7 @@ inline bool основная_кириллица(char32_t символ) { return 
 // Unicode White_Space.
 inline bool пробел(char32_t символ) {
   if (символ < 0x80) return символ == U' ' || (символ >= 0x09 && символ <= 0x0D);
+  if (основная_кириллица(символ)) return false;
   return пробел_юникода(символ);
 }
 

@@ -2,29 +2,40 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <cstdint>
+#include <limits>
 #include <string_view>
-#include <vector>
 
 #include "lexer/parse_error.h"
 #include "lexer/token.h"
+#include "lexer/token_list.h"
 #include "support/expected.h"
 
 namespace тувра {
 
+// The longest text the lexer takes, in bytes: every line, column and character index of such
+// a text fits the 32 bits of a token.
+inline constexpr std::size_t наибольший_текст = std::numeric_limits<std::uint32_t>::max() - 1;
+
+// Reads the UTF-8 bytes of the text in place. Positions count Unicode scalar values; ill-formed
+// UTF-8 reads as U+FFFD (see прочитать_символ), which lexes as an unexpected character outside
+// literals and comments.
 struct Лексер {
-  std::u32string символы;    // the whole text, decoded once
-  std::size_t позиция = 0;   // index of the next character to read
+  std::string_view текст;    // the whole text; the tokens view it, so it must outlive them
+  std::size_t байт = 0;      // byte offset of the next character
+  std::size_t позиция = 0;   // character index of the next character
   std::size_t строка = 1;    // line of the next character
   std::size_t столбец = 1;   // column of the next character
+  // The largest text, and the largest text a literal may resolve to, in bytes; lowered only
+  // to try the limit on small texts.
+  std::size_t предел = наибольший_текст;
 };
 
-// A lexer at the start of the text. Never fails; ill-formed UTF-8 is read as U+FFFD
-// (see декодировать_utf8), which lexes as an unexpected character outside literals and comments.
+// A lexer at the start of the text. Never fails.
 Лексер новый_лексер(std::string_view текст);
 
 // Reads from the lexer's position to the end: every token in source order, ending with
 // exactly one КонецФайла, or the first error alone. Build a fresh lexer for each text.
-Итог<std::vector<Токен>, ОшибкаРазбора> разбить_на_токены(Лексер& лексер);
+Итог<СписокТокенов, ОшибкаРазбора> разбить_на_токены(Лексер& лексер);
 
 }  // namespace тувра

@@ -1,14 +1,17 @@
 // Token kinds and tokens: what the lexer produces and the parser consumes.
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <variant>
+#include <string_view>
 
 namespace тувра {
 
-// One token kind, with the literal's value or the identifier's text as payload.
+// One token kind, with the literal's value or the identifier's text as payload. A text payload
+// is a view: of the source text where the token is written as is, otherwise of a copy kept by
+// the token list (СписокТокенов). Copying a kind copies the view, never the text.
 // The enumerators are numbered by their fixed place; parsers test ranges of them
 // (the number-type keywords Целое … Дробное64 are 35 to 46).
 class ВидТокена {
@@ -37,9 +40,14 @@ class ВидТокена {
 
   static ВидТокена целое_лит(std::int64_t значение);
   static ВидТокена дробное_лит(double значение);
-  static ВидТокена текст_лит(std::string текст);
+  static ВидТокена текст_лит(std::string_view текст);
   static ВидТокена верно_лит(bool значение);
-  static ВидТокена идентификатор(std::string имя);
+  static ВидТокена идентификатор(std::string_view имя);
+  // The kind would view a string that dies at the end of the statement.
+  template <std::same_as<std::string> Т>
+  static ВидТокена текст_лит(Т&&) = delete;
+  template <std::same_as<std::string> Т>
+  static ВидТокена идентификатор(Т&&) = delete;
 
   Номер номер() const { return номер_; }
 
@@ -47,31 +55,43 @@ class ВидТокена {
   std::int64_t целое() const;          // ЦелоеЛит
   double дробное() const;              // ДробноеЛит
   bool верно() const;                  // ВерноЛит
-  const std::string& текст() const;    // ТекстЛит (escapes resolved) and Идентификатор (the name)
+  std::string_view текст() const;     // ТекстЛит (escapes resolved) and Идентификатор (the name)
 
-  // Same kind and, for payload kinds, equal payloads (doubles by IEEE comparison).
-  bool operator==(const ВидТокена&) const = default;
+  // Same kind and, for payload kinds, equal payloads (doubles by IEEE comparison, texts by
+  // their characters).
+  bool operator==(const ВидТокена& другой) const;
 
  private:
-  ВидТокена(Номер номер, std::variant<std::monostate, std::int64_t, double, bool, std::string> значение);
+  union Значение {
+    std::int64_t целое;
+    double дробное;
+    bool верно;
+    const char* текст;
+  };
 
+  Значение значение_{.целое = 0};
+  std::uint32_t длина_ = 0;  // of the text payload, in bytes
   Номер номер_;
-  std::variant<std::monostate, std::int64_t, double, bool, std::string> значение_;
 };
 
 inline constexpr std::size_t число_видов_токена = 82;
 
+// The counts fit 32 bits because the lexer refuses texts whose counts would not.
 struct Токен {
   ВидТокена вид;
-  std::size_t строка = 1;    // line of the first character, from 1
-  std::size_t столбец = 1;   // column of the first character, from 1
-  std::size_t начало = 0;    // character index of the first character
-  std::size_t окончание = 0; // character index one past the last character
+  std::uint32_t строка = 1;    // line of the first character, from 1
+  std::uint32_t столбец = 1;   // column of the first character, from 1
+  std::uint32_t начало = 0;    // character index of the first character
+  std::uint32_t окончание = 0; // character index one past the last character
 
   bool operator==(const Токен&) const = default;
 };
 
-// A kind is a plain value; this is its copy, kept as a named operation for callers.
+// Token lists are the front end's bulk; a token fits half a cache line.
+static_assert(sizeof(Токен) <= 32);
+
+// A kind is a plain value; this is its copy (a text payload still views the same text),
+// kept as a named operation for callers.
 ВидТокена копия_вида_токена(const ВидТокена& вид);
 
 // The display text that parse messages show: «функция», число 42, имя «x», конец файла, …

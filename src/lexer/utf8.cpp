@@ -6,27 +6,24 @@
 
 namespace тувра {
 
+СимволUtf8 прочитать_символ_медленно(std::string_view текст, std::size_t откуда) {
+  const auto* байты = reinterpret_cast<const std::uint8_t*>(текст.data());
+  std::size_t i = откуда;
+  UChar32 символ = 0;
+  U8_NEXT_OR_FFFD(байты, i, текст.size(), символ);
+  const auto длина = static_cast<std::uint8_t>(i - откуда);
+  // A U+FFFD written as such is three well-formed bytes; any other U+FFFD stands for bad ones.
+  const bool верный = символ != 0xFFFD || текст.substr(откуда, длина) == "\xEF\xBF\xBD";
+  return {static_cast<char32_t>(символ), длина, верный};
+}
+
 std::u32string декодировать_utf8(std::string_view текст) {
   std::u32string символы;
   символы.reserve(текст.size());
-  const auto* байты = reinterpret_cast<const std::uint8_t*>(текст.data());
-  const std::size_t длина = текст.size();
-  std::size_t i = 0;
-  while (i < длина) {
-    // Runs of ASCII are the common case in source text.
-    if (байты[i] < 0x80) {
-      символы.push_back(static_cast<char32_t>(байты[i++]));
-      continue;
-    }
-    // Two-byte sequences (Cyrillic) inline; everything else, ill-formed input included, by ICU.
-    if (байты[i] >= 0xC2 && байты[i] <= 0xDF && i + 1 < длина && (байты[i + 1] & 0xC0) == 0x80) {
-      символы.push_back(static_cast<char32_t>(((байты[i] & 0x1F) << 6) | (байты[i + 1] & 0x3F)));
-      i += 2;
-      continue;
-    }
-    UChar32 символ = 0;
-    U8_NEXT_OR_FFFD(байты, i, длина, символ);
-    символы.push_back(static_cast<char32_t>(символ));
+  for (std::size_t i = 0; i < текст.size();) {
+    const СимволUtf8 прочитанный = прочитать_символ(текст, i);
+    символы.push_back(прочитанный.символ);
+    i += прочитанный.байт;
   }
   return символы;
 }

@@ -11,6 +11,7 @@ namespace тувра {
 // Takes the expression over. A call with one argument counts as element access, as the
 // index rewrite treats calls of local names. On failure, the message names the innermost
 // expression that has no target form, in its debug rendering.
-Итог<ЦельПрисваивания, std::string> построить_цель_присваивания(УзелВыражения выражение);
+// The target is built in `арена`, the tree's own.
+Итог<ЦельПрисваивания, std::string> построить_цель_присваивания(УзелВыражения выражение, Арена& арена);
 
 }  // namespace тувра

@@ -1,8 +1,6 @@
 // Top-level items and what they share: parameter and type-parameter lists.
 #pragma once
 
-#include <string>
-#include <vector>
 
 #include "lexer/parse_error.h"
 #include "parser/parser.h"
@@ -15,10 +13,10 @@ namespace тувра {
 // visibility).
 Итог<ОбъявлениеФункции, ОшибкаРазбора> разобрать_объявление_функции(Парсер& парсер);
 // Standing just after `(`; the `)` is left for the caller.
-Итог<std::vector<Параметр>, ОшибкаРазбора> разобрать_параметры(Парсер& парсер);
+Итог<СписокУзлов<Параметр>, ОшибкаРазбора> разобрать_параметры(Парсер& парсер);
 Итог<Параметр, ОшибкаРазбора> разобрать_параметр(Парсер& парсер);
 // Standing just after `<` or `из`: one or more, joined by `,` or `и`.
-Итог<std::vector<ПараметрТипа>, ОшибкаРазбора> разобрать_параметры_типа(Парсер& парсер);
+Итог<СписокУзлов<ПараметрТипа>, ОшибкаРазбора> разобрать_параметры_типа(Парсер& парсер);
 // A name and, after `:`, its constraints; every `,` after the colon continues them.
 Итог<ПараметрТипа, ОшибкаРазбора> разобрать_параметр_типа(Парсер& парсер);
 

@@ -25,9 +25,10 @@ namespace тувра {
 // A plain call of наложить_маску, включить_биты, переключить_биты, сдвинуть_влево or
 // сдвинуть_вправо with two arguments, or of инвертировать_биты with one, as its operator node.
 // The arguments are moved out only when the call folds.
-std::optional<УзелВыражения> свернуть_битовую_функцию(std::string_view имя, std::vector<УзелВыражения>& аргументы);
+std::optional<УзелВыражения> свернуть_битовую_функцию(const Парсер& парсер, std::string_view имя,
+                                                      СписокУзлов<УзелВыражения> аргументы);
 // `Бинарное` of exactly two arguments, which it moves out; nothing for any other count.
-std::optional<УзелВыражения> битовый_вызов_в_бинарное(std::vector<УзелВыражения>& аргументы,
+std::optional<УзелВыражения> битовый_вызов_в_бинарное(const Парсер& парсер, СписокУзлов<УзелВыражения> аргументы,
                                                       БинарныйОператор оператор);
 
 }  // namespace тувра

@@ -12,10 +12,11 @@ namespace тувра {
 // A literal's text, the token already consumed, as `ТекстЛит` or `ИнтерполированныйТекст`.
 // The parser places errors (at its current token), lends its nesting and learns of a nesting
 // limit hit inside; it does not move.
-Итог<УзелВыражения, ОшибкаРазбора> разобрать_текстовый_литерал(const std::string& текст, Парсер& парсер);
+Итог<УзелВыражения, ОшибкаРазбора> разобрать_текстовый_литерал(std::string_view текст, Парсер& парсер);
 
 // One embedded expression, read by a lexer and parser of its own that start `глубина` levels
-// deep; an error is a message without position.
-Итог<УзелВыражения, std::string> разобрать_интерполяцию(std::string_view внутренний_текст, std::size_t глубина = 0);
+// deep and build into `арена`; an error is a message without position.
+Итог<УзелВыражения, std::string> разобрать_интерполяцию(std::string_view внутренний_текст, Арена& арена,
+                                                        std::size_t глубина = 0);
 
 }  // namespace тувра

@@ -3,16 +3,18 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 
 #include "lexer/parse_error.h"
 #include "lexer/token.h"
+#include "lexer/token_list.h"
 #include "support/expected.h"
-#include "syntax_tree/expression.h"
-#include "syntax_tree/syntax_type.h"
+#include "syntax_tree/syntax_tree.h"
 
 namespace тувра {
 
@@ -20,12 +22,41 @@ namespace тувра {
 // running the stack out. Counted over expressions, types and blocks alike.
 inline constexpr std::size_t предел_вложенности = 1000;
 
+// A left operand of the operator ladder waiting for its right side.
+struct ОжидающийОперанд {
+  УзелВыражения левое;
+  БинарныйОператор оператор = БинарныйОператор::Плюс;
+  int уровень = 0;
+};
+
+// Lists being read, one stack per element type shared by every level of nesting: a list
+// grows on top of its stack and moves into the arena when it is complete, so reading a list
+// costs no allocation of its own (see СборСписка). The operator ladder keeps its pending
+// operands the same way.
+class Черновики {
+ public:
+  template <class Т>
+  std::vector<Т>& стек() {
+    return std::get<std::vector<Т>>(стеки_);
+  }
+
+ private:
+  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Инструкция>,
+             std::vector<Параметр>, std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>,
+             std::vector<ОбъявлениеФункции>, std::vector<СигнатураМетода>, std::vector<Объявление>,
+             std::vector<std::string_view>, std::vector<ОжидающийОперанд>>
+      стеки_;
+};
+
 struct Парсер {
   // Always ends with exactly one КонецФайла; an empty list gets one at line 1, column 1.
-  explicit Парсер(std::vector<Токен> токены_текста);
+  // The tree is built in `арена`, which must outlive it.
+  Парсер(СписокТокенов токены_текста, Арена& арена_дерева);
 
-  std::vector<Токен> токены;
+  СписокТокенов токены;
   std::size_t позиция = 0;
+  Арена& арена;
+  Черновики черновики;
 
   bool в_типе_возврата = false;    // an empty `()` after a type is no array suffix
   bool в_аргументах_типа = false;  // a `(` after a type belongs to a call
@@ -56,8 +87,15 @@ struct Парсер {
 
   // "{контекст}: ожидалось {…}, но встретилось {…}" unless the current token is of that kind.
   Итог<Пусто, ОшибкаРазбора> ожидать(ВидТокена::Номер номер, std::string_view контекст);
-  // "{контекст}: ожидалось имя, встретилось {…}" unless the current token is a name.
-  Итог<std::string, ОшибкаРазбора> ожидать_имя(std::string_view контекст);
+  // "{контекст}: ожидалось имя, встретилось {…}" unless the current token is a name; the
+  // name is copied into the arena.
+  Итог<std::string_view, ОшибкаРазбора> ожидать_имя(std::string_view контекст);
+  // The current token's text, copied into the arena.
+  std::string_view текст_токена() const { return арена.текст(текущий().вид.текст()); }
+  template <class Т>
+  Указатель<Т> ящик(Т узел) const {
+    return арена.ящик(std::move(узел));
+  }
   ОшибкаРазбора ошибка_у_текущего_токена(std::string сообщение) const;
   // `->` or `:`.
   bool принять_маркер_возврата();
@@ -76,6 +114,33 @@ class УровеньВложенности {
 
  private:
   Парсер& парсер_;
+};
+
+// One list being read, on top of the parser's stack for its element type: dropped unless
+// `готово` moves it into the arena.
+template <class Т>
+class СборСписка {
+ public:
+  explicit СборСписка(Парсер& парсер)
+      : стек_(парсер.черновики.стек<Т>()), арена_(парсер.арена), начало_(стек_.size()) {}
+  ~СборСписка() { стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end()); }
+  СборСписка(const СборСписка&) = delete;
+  СборСписка& operator=(const СборСписка&) = delete;
+
+  void добавить(Т&& элемент) { стек_.push_back(std::move(элемент)); }
+  std::size_t size() const { return стек_.size() - начало_; }
+  Т& operator[](std::size_t номер) { return стек_[начало_ + номер]; }
+
+  СписокУзлов<Т> готово() {
+    СписокУзлов<Т> список = арена_.список(std::span<Т>(стек_).subspan(начало_));
+    стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
+    return список;
+  }
+
+ private:
+  std::vector<Т>& стек_;
+  Арена& арена_;
+  std::size_t начало_;
 };
 
 // Sets a context flag of the parser for as long as it lives, then puts the previous value back.
@@ -98,7 +163,7 @@ class ВременныйФлаг {
 // One type as written; the parser then stands on the first token after it.
 Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);
 // The types after `из` (the caller has consumed it), separated by `и` or `,`.
-Итог<std::vector<СинтаксическийТип>, ОшибкаРазбора> разобрать_аргументы_типа(Парсер& парсер);
+Итог<СписокУзлов<СинтаксическийТип>, ОшибкаРазбора> разобрать_аргументы_типа(Парсер& парсер);
 // One expression with the full operator ladder; stops before the first token that does not
 // continue it.
 Итог<УзелВыражения, ОшибкаРазбора> разобрать_выражение(Парсер& парсер);

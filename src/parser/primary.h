@@ -13,7 +13,7 @@ namespace тувра {
 // разобрать_постфикс without moving the operand once more: for callers deep in a recursion.
 Итог<УзелВыражения, ОшибкаРазбора> продолжить_постфиксом(Парсер& парсер, УзелВыражения&& операнд);
 // The arguments after a consumed `(`, up to but not including the `)`.
-Итог<std::vector<УзелВыражения>, ОшибкаРазбора> разобрать_аргументы(Парсер& парсер);
+Итог<СписокУзлов<УзелВыражения>, ОшибкаРазбора> разобрать_аргументы(Парсер& парсер);
 // The name a cast call gets: the keyword of the number types Целое … Дробное64.
 std::string_view имя_токена_типа(ВидТокена::Номер номер);
 

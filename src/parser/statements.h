@@ -2,7 +2,6 @@
 // reading of a statement that may be a declaration.
 #pragma once
 
-#include <vector>
 
 #include "lexer/parse_error.h"
 #include "parser/parser.h"
@@ -12,14 +11,14 @@
 namespace тувра {
 
 struct БлокИнструкций {
-  std::vector<Инструкция> инструкции;
+  СписокУзлов<Инструкция> инструкции;
   // True for a block closed by a word (`конец`, or `иначе` where allowed): the word is still
   // the current token and belongs to the caller. False for a brace block, `}` consumed.
   bool ждёт_конца = false;
 };
 
 // A body; a `конец`-form body has had its `конец` consumed.
-Итог<std::vector<Инструкция>, ОшибкаРазбора> разобрать_тело(Парсер& парсер);
+Итог<СписокУзлов<Инструкция>, ОшибкаРазбора> разобрать_тело(Парсер& парсер);
 Итог<БлокИнструкций, ОшибкаРазбора> разобрать_блок(Парсер& парсер, bool иначе_завершает);
 // One statement; the caller gives it its line.
 Итог<Инструкция::Вариант, ОшибкаРазбора> разобрать_инструкцию(Парсер& парсер);

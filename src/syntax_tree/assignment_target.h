@@ -1,11 +1,14 @@
 // The left side of an assignment: `а`, `а.б`, `а[и]`, and chains of them.
-// Ownership, copies and depth as for every node (see syntax_type.h).
+// Ownership, copies and depth as for every node: see syntax_tree.h.
 #pragma once
 
-#include <memory>
-#include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
+
+#include "syntax_tree/arena.h"
+#include "syntax_tree/field_list.h"
+#include "syntax_tree/node_list.h"
 
 #include "syntax_tree/expression.h"
 #include "syntax_tree/node_variant.h"
@@ -20,16 +23,20 @@ class ЦельПрисваивания;
 namespace узлы_цели {
 
 struct Переменная {
-  std::string имя;
+  std::string_view имя;
 };
 struct Поле {
-  std::unique_ptr<ЦельПрисваивания> объект;
-  std::string поле;
+  Указатель<ЦельПрисваивания> объект;
+  std::string_view поле;
 };
 struct ЭлементМассива {
-  std::unique_ptr<ЦельПрисваивания> массив;
-  std::unique_ptr<УзелВыражения> индекс;
+  Указатель<ЦельПрисваивания> массив;
+  Указатель<УзелВыражения> индекс;
 };
+
+ТУВРА_ЗНАЧЕНИЕ(Переменная, имя);
+ТУВРА_ПОЛЯ(Поле, объект, поле);
+ТУВРА_ПОЛЯ(ЭлементМассива, массив, индекс);
 
 }  // namespace узлы_цели
 
@@ -48,16 +55,17 @@ class ЦельПрисваивания {
     requires альтернатива_варианта<А, Вариант>
   ЦельПрисваивания(А&& альтернатива) : вид(std::forward<А>(альтернатива)) {}
 
+  // Moves copy the reference to the children; a deep copy is always копия_цели_присваивания.
   ЦельПрисваивания(ЦельПрисваивания&&) noexcept = default;
-  // Safe when the source lives inside this node.
-  ЦельПрисваивания& operator=(ЦельПрисваивания&& другой) noexcept;
+  ЦельПрисваивания& operator=(ЦельПрисваивания&&) noexcept = default;
   ЦельПрисваивания(const ЦельПрисваивания&) = delete;
   ЦельПрисваивания& operator=(const ЦельПрисваивания&) = delete;
-  ~ЦельПрисваивания();
 
   bool operator==(const ЦельПрисваивания& другой) const;
 };
 
-ЦельПрисваивания копия_цели_присваивания(const ЦельПрисваивания& цель);
+ТУВРА_ОБЁРТКА(ЦельПрисваивания, вид);
+
+ЦельПрисваивания копия_цели_присваивания(const ЦельПрисваивания& цель, Арена& куда);
 
 }  // namespace тувра

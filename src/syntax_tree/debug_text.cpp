@@ -1,11 +1,12 @@
 #include "syntax_tree/debug_text.h"
 
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
 
 #include <charconv>
 #include <cmath>
 #include <system_error>
+
+#include "lexer/utf8.h"
 
 namespace тувра::обход {
 namespace {
@@ -66,24 +67,14 @@ void дописать_без_знака_экспоненты(std::string& куд
 
 void дописать_значение(std::string& куда, std::string_view текст) {
   куда += '"';
-  const auto* байты = reinterpret_cast<const std::uint8_t*>(текст.data());
-  const auto длина = static_cast<std::int32_t>(текст.size());
-  std::int32_t позиция = 0;
-  while (позиция < длина) {
-    if (байты[позиция] < 0x80) {
-      дописать_ascii(куда, static_cast<char>(байты[позиция]));
-      ++позиция;
-      continue;
-    }
-    const std::int32_t начало = позиция;
-    UChar32 символ;
-    U8_NEXT(байты, позиция, длина, символ);
-    if (символ < 0) {
-      куда += "\uFFFD";  // texts of the tree are well-formed; a broken one still renders
-    } else if (не_печатается(символ)) {
-      дописать_код(куда, символ);
+  // Texts of the tree are well-formed; a broken one still renders, with U+FFFD in its place.
+  for (const char32_t символ : декодировать_utf8(текст)) {
+    if (символ < 0x80) {
+      дописать_ascii(куда, static_cast<char>(символ));
+    } else if (не_печатается(static_cast<UChar32>(символ))) {
+      дописать_код(куда, static_cast<UChar32>(символ));
     } else {
-      куда.append(текст.substr(static_cast<std::size_t>(начало), static_cast<std::size_t>(позиция - начало)));
+      дописать_utf8(куда, символ);
     }
   }
   куда += '"';

@@ -1,14 +1,17 @@
 // Statements of bodies.
-// Ownership, copies and depth as for every node (see syntax_type.h): a long `иначе если`
-// chain is a deep nest of `Ветвление` and is destroyed and copied without recursion.
+// Ownership, copies and depth as for every node (see syntax_tree.h): a long `иначе если`
+// chain is a deep nest of `Ветвление` and is copied and compared without recursion.
 #pragma once
 
 #include <cstddef>
 #include <optional>
-#include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
-#include <vector>
+
+#include "syntax_tree/arena.h"
+#include "syntax_tree/field_list.h"
+#include "syntax_tree/node_list.h"
 
 #include "syntax_tree/assignment_target.h"
 #include "syntax_tree/expression.h"
@@ -26,13 +29,13 @@ namespace узлы_инструкции {
 // `тип имя = выражение;`
 struct ОбъявлениеПеременной {
   СинтаксическийТип тип;
-  std::string имя;
+  std::string_view имя;
   УзелВыражения начальное_значение;
 };
 // `неизменно тип имя = выражение;`
 struct НеизменяемоеОбъявление {
   СинтаксическийТип тип;
-  std::string имя;
+  std::string_view имя;
   УзелВыражения начальное_значение;
 };
 struct Присваивание {
@@ -45,19 +48,19 @@ struct ИнструкцияВыражение {
 };
 struct Ветвление {
   УзелВыражения условие;
-  std::vector<Инструкция> тело;
+  СписокУзлов<Инструкция> тело;
   // Absent without `иначе`, which differs from present and empty; `иначе если` is a list
   // holding one nested `Ветвление`.
-  std::optional<std::vector<Инструкция>> тело_иначе;
+  std::optional<СписокУзлов<Инструкция>> тело_иначе;
 };
 struct ЦиклДляКаждого {
-  std::string переменная;
+  std::string_view переменная;
   УзелВыражения коллекция;
-  std::vector<Инструкция> тело;
+  СписокУзлов<Инструкция> тело;
 };
 struct ЦиклПока {
   УзелВыражения условие;
-  std::vector<Инструкция> тело;
+  СписокУзлов<Инструкция> тело;
 };
 // Absent value for a bare `вернуть;`.
 struct Возврат {
@@ -65,10 +68,22 @@ struct Возврат {
 };
 struct ПараллельныйБлок {
   bool детерминированный = false;  // `детерминировано` followed `параллельно`
-  std::vector<Инструкция> тело;
+  СписокУзлов<Инструкция> тело;
 };
 struct ПрерываниеЦикла {};
 struct ПродолжениеЦикла {};
+
+ТУВРА_ПОЛЯ(ОбъявлениеПеременной, тип, имя, начальное_значение);
+ТУВРА_ПОЛЯ(НеизменяемоеОбъявление, тип, имя, начальное_значение);
+ТУВРА_ПОЛЯ(Присваивание, цель, правая_часть);
+ТУВРА_ЗНАЧЕНИЕ(ИнструкцияВыражение, выражение);
+ТУВРА_ПОЛЯ(Ветвление, условие, тело, тело_иначе);
+ТУВРА_ПОЛЯ(ЦиклДляКаждого, переменная, коллекция, тело);
+ТУВРА_ПОЛЯ(ЦиклПока, условие, тело);
+ТУВРА_ЗНАЧЕНИЕ(Возврат, значение);
+ТУВРА_ПОЛЯ(ПараллельныйБлок, детерминированный, тело);
+ТУВРА_БЕЗ_ПОЛЕЙ(ПрерываниеЦикла);
+ТУВРА_БЕЗ_ПОЛЕЙ(ПродолжениеЦикла);
 
 }  // namespace узлы_инструкции
 
@@ -99,18 +114,21 @@ class Инструкция {
   Инструкция(А&& альтернатива, std::size_t строка_инструкции)
       : вид_инструкции(std::forward<А>(альтернатива)), строка(строка_инструкции) {}
 
+  // Moves copy the reference to the children (safe when the source lives inside this
+  // statement); a deep copy is always копия_инструкции.
   Инструкция(Инструкция&&) noexcept = default;
-  // Safe when the source lives inside this statement.
-  Инструкция& operator=(Инструкция&& другая) noexcept;
+  Инструкция& operator=(Инструкция&&) noexcept = default;
   Инструкция(const Инструкция&) = delete;
   Инструкция& operator=(const Инструкция&) = delete;
-  ~Инструкция();
 
   // Structural, `строка` included.
   bool operator==(const Инструкция& другая) const;
 };
 
-Инструкция копия_инструкции(const Инструкция& инструкция);
-std::vector<Инструкция> копия_списка_инструкций(const std::vector<Инструкция>& инструкции);
+ТУВРА_ОБЁРТКА(Инструкция, вид_инструкции, строка);
+
+// Deep copies into `куда`, `строка` included.
+Инструкция копия_инструкции(const Инструкция& инструкция, Арена& куда);
+СписокУзлов<Инструкция> копия_списка_инструкций(СписокУзлов<Инструкция> инструкции, Арена& куда);
 
 }  // namespace тувра

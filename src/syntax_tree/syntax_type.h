@@ -1,19 +1,17 @@
 // A type as written in the source, before any meaning is given to its names.
-//
-// Ownership and copies of every syntax-tree node: a node owns its texts, lists and boxed
-// children outright and is move-only; a deep copy is always the explicit копия_… function,
-// never a copy constructor. Destroying, copying, comparing and rendering are iterative,
-// so a chain of any depth (`целое??…?`, `Список из Список из …`) cannot exhaust the stack.
+// Ownership, copies and depth as for every node: see syntax_tree.h.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
-#include <vector>
 
+#include "syntax_tree/arena.h"
+#include "syntax_tree/field_list.h"
+#include "syntax_tree/node_list.h"
 #include "syntax_tree/node_variant.h"
 
 namespace тувра {
@@ -40,26 +38,47 @@ struct Текст {};
 struct Верно {};
 // Any other name: a struct, a contract or a type parameter.
 struct Пользовательский {
-  std::string имя;
+  std::string_view имя;
 };
 // A name with type arguments: `Пара<целое, текст>`, `Словарь из K и V`.
 struct Обобщённый {
-  std::string имя;
-  std::vector<СинтаксическийТип> параметры;
+  std::string_view имя;
+  СписокУзлов<СинтаксическийТип> параметры;
 };
 struct Массив {
-  std::unique_ptr<СинтаксическийТип> элемент;
+  Указатель<СинтаксическийТип> элемент;
   std::optional<std::int64_t> размер;
 };
 struct Опциональный {
-  std::unique_ptr<СинтаксическийТип> внутренний;
+  Указатель<СинтаксическийТип> внутренний;
 };
 struct Результат {
-  std::unique_ptr<СинтаксическийТип> внутренний;
+  Указатель<СинтаксическийТип> внутренний;
 };
 struct Канал {
-  std::unique_ptr<СинтаксическийТип> внутренний;
+  Указатель<СинтаксическийТип> внутренний;
 };
+
+ТУВРА_БЕЗ_ПОЛЕЙ(Целое);
+ТУВРА_БЕЗ_ПОЛЕЙ(Целое8);
+ТУВРА_БЕЗ_ПОЛЕЙ(Целое16);
+ТУВРА_БЕЗ_ПОЛЕЙ(Целое32);
+ТУВРА_БЕЗ_ПОЛЕЙ(Целое64);
+ТУВРА_БЕЗ_ПОЛЕЙ(Беззнак8);
+ТУВРА_БЕЗ_ПОЛЕЙ(Беззнак16);
+ТУВРА_БЕЗ_ПОЛЕЙ(Беззнак32);
+ТУВРА_БЕЗ_ПОЛЕЙ(Беззнак64);
+ТУВРА_БЕЗ_ПОЛЕЙ(Дробное);
+ТУВРА_БЕЗ_ПОЛЕЙ(Дробное32);
+ТУВРА_БЕЗ_ПОЛЕЙ(Дробное64);
+ТУВРА_БЕЗ_ПОЛЕЙ(Текст);
+ТУВРА_БЕЗ_ПОЛЕЙ(Верно);
+ТУВРА_ЗНАЧЕНИЕ(Пользовательский, имя);
+ТУВРА_ПОЛЯ(Обобщённый, имя, параметры);
+ТУВРА_ПОЛЯ(Массив, элемент, размер);
+ТУВРА_ЗНАЧЕНИЕ(Опциональный, внутренний);
+ТУВРА_ЗНАЧЕНИЕ(Результат, внутренний);
+ТУВРА_ЗНАЧЕНИЕ(Канал, внутренний);
 
 }  // namespace узлы_типа
 
@@ -98,19 +117,22 @@ class СинтаксическийТип {
     requires альтернатива_варианта<А, Вариант>
   СинтаксическийТип(А&& альтернатива) : вид(std::forward<А>(альтернатива)) {}
 
+  // Moves copy the reference to the children; copies would share them, so a deep copy is
+  // always копия_синтаксического_типа.
   СинтаксическийТип(СинтаксическийТип&&) noexcept = default;
-  // Safe when the source lives inside this node (`тип = std::move(*внутренний)`).
-  СинтаксическийТип& operator=(СинтаксическийТип&& другой) noexcept;
+  СинтаксическийТип& operator=(СинтаксическийТип&&) noexcept = default;
   СинтаксическийТип(const СинтаксическийТип&) = delete;
   СинтаксическийТип& operator=(const СинтаксическийТип&) = delete;
-  ~СинтаксическийТип();
 
   // Structural: same variants, same fields, all the way down.
   bool operator==(const СинтаксическийТип& другой) const;
 };
 
-СинтаксическийТип копия_синтаксического_типа(const СинтаксическийТип& тип);
-std::vector<СинтаксическийТип> копия_списка_синтаксических_типов(const std::vector<СинтаксическийТип>& типы);
+ТУВРА_ОБЁРТКА(СинтаксическийТип, вид);
+
+// Deep copies into `куда`: texts, lists and children included.
+СинтаксическийТип копия_синтаксического_типа(const СинтаксическийТип& тип, Арена& куда);
+СписокУзлов<СинтаксическийТип> копия_списка_синтаксических_типов(СписокУзлов<СинтаксическийТип> типы, Арена& куда);
 
 // Debug rendering: `Целое`, `Пользовательский("Точка")`, `Массив { элемент: Целое, размер: Some(5) }`.
 void отладочный_текст_синтаксического_типа(const СинтаксическийТип& тип, std::string& куда);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -20,10 +21,13 @@ inline void PrintTo(const ОшибкаРазбора& ошибка, std::ostream
 
 namespace тувра::тест {
 
-inline Итог<std::vector<Токен>, ОшибкаРазбора> лексировать(std::string_view текст) {
+// The tokens view `текст`, which must outlive them.
+inline Итог<СписокТокенов, ОшибкаРазбора> лексировать(std::string_view текст) {
   auto лексер = новый_лексер(текст);
   return разбить_на_токены(лексер);
 }
+template <std::same_as<std::string> Т>
+Итог<СписокТокенов, ОшибкаРазбора> лексировать(Т&&) = delete;
 
 // The debug texts of all tokens but the final КонецФайла, joined by blanks; checks that
 // the list ends with exactly one КонецФайла.

@@ -78,5 +78,64 @@ TEST(ОшибкиЛексера, НеверныйUtf8) {
   EXPECT_EQ(тест::виды("\"\xF0\x9F\x98\xFF\""), "ТекстЛит(\"\uFFFD\uFFFD\")");
 }
 
+// The limit is lowered to try it on small texts; the real one is just under 4 GiB.
+struct ПределСлучай {
+  std::string текст;
+  std::size_t предел;
+  std::string сообщение;  // empty: the text lexes
+  std::size_t строка = 1, столбец = 1;
+};
+
+TEST(ОшибкиЛексера, СлишкомБольшойТекст) {
+  const std::vector<ПределСлучай> таблица = {
+      {"0123456789", 10, ""},
+      {"0123456789 ", 10, "документ слишком велик: больше 10 байт"},
+      {"жжжжж", 10, ""},
+      {"жжжжжж", 10, "документ слишком велик: больше 10 байт"},
+      {"\"\\n\\n\"", 5, "документ слишком велик: больше 5 байт"},
+      // Ill-formed bytes in a literal grow threefold when replaced by U+FFFD.
+      {"x \"\xFF\xFF\xFF\"", 9, ""},
+      {"x \"\xFF\xFF\xFF\xFF\"", 11, "текстовый литерал слишком велик: больше 11 байт", 1, 3},
+      {"\n\"\\q\xFF\xFF\"", 7, "текстовый литерал слишком велик: больше 7 байт", 2, 1},
+      {"\n\"\\q\xFF\xFF\"", 8, ""},
+  };
+  for (const auto& [текст, предел, сообщение, строка, столбец] : таблица) {
+    SCOPED_TRACE(testing::PrintToString(текст));
+    auto лексер = новый_лексер(текст);
+    лексер.предел = предел;
+    auto итог = разбить_на_токены(лексер);
+    if (сообщение.empty()) {
+      EXPECT_TRUE(итог) << итог.error().сообщение_ошибки;
+    } else {
+      ASSERT_FALSE(итог);
+      EXPECT_EQ(итог.error(), (ОшибкаРазбора{сообщение, строка, столбец}));
+    }
+  }
+  EXPECT_EQ(новый_лексер("").предел, наибольший_текст);
+  EXPECT_EQ(наибольший_текст, 4294967294u);
+}
+
+// Counts that would pass 32 bits end the run with the same error instead of wrapping; only a
+// lexer moved on by hand can start with such counts.
+TEST(ОшибкиЛексера, СчётчикиНеПереполняются) {
+  constexpr std::size_t наибольший = 4294967295u;
+  // "a\nbc" is four bytes: each count may grow by four.
+  for (std::size_t Лексер::*счётчик : {&Лексер::позиция, &Лексер::строка, &Лексер::столбец}) {
+    auto лексер = новый_лексер("a\nbc");
+    лексер.*счётчик = наибольший - 3;
+    const auto ошибка = разбить_на_токены(лексер);
+    ASSERT_FALSE(ошибка);
+    EXPECT_EQ(ошибка.error().сообщение_ошибки, "документ слишком велик: больше 4294967294 байт");
+    лексер = новый_лексер("a\nbc");
+    лексер.*счётчик = наибольший - 4;
+    EXPECT_TRUE(разбить_на_токены(лексер));
+  }
+  auto лексер = новый_лексер("a\nbc");
+  лексер.позиция = наибольший - 4;
+  auto итог = разбить_на_токены(лексер);
+  ASSERT_TRUE(итог);
+  EXPECT_EQ(итог->back().начало, наибольший);
+}
+
 }  // namespace
 }  // namespace тувра

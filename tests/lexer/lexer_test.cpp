@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "lex_helpers.h"
+#include "lexer/utf8.h"
 
 namespace тувра {
 namespace {
@@ -218,7 +219,8 @@ TEST(Лексер, БольшойДокумент) {
   ASSERT_TRUE(итог);
   EXPECT_EQ(итог->size(), строк * 11 + 1);
   EXPECT_EQ(итог->back().строка, строк * 2 + 1);
-  EXPECT_EQ(лексер.позиция, лексер.символы.size());
+  EXPECT_EQ(лексер.байт, текст.size());
+  EXPECT_EQ(лексер.позиция, декодировать_utf8(текст).size());
 }
 
 }  // namespace

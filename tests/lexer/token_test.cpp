@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lex_helpers.h"
@@ -19,6 +20,15 @@ static_assert(ВидТокена::Функция == 6 && ВидТокена::В�
 static_assert(ВидТокена::Целое == 35 && ВидТокена::Дробное64 == 46);
 static_assert(ВидТокена::Плюс == 49 && ВидТокена::Доллар == 65 && ВидТокена::Стрелка == 80);
 static_assert(ВидТокена::КонецФайла == 81 && число_видов_токена == 82);
+
+// A kind views its text, so a string that dies with the statement is refused at compile time.
+template <class Т>
+concept даёт_текст = requires(Т&& текст) { ВидТокена::текст_лит(std::forward<Т>(текст)); };
+template <class Т>
+concept даёт_имя = requires(Т&& имя) { ВидТокена::идентификатор(std::forward<Т>(имя)); };
+static_assert(!даёт_текст<std::string> && !даёт_имя<std::string>);
+static_assert(даёт_текст<const std::string&> && даёт_имя<std::string&> && даёт_текст<const char (&)[2]>);
+static_assert(sizeof(Токен) == 32);
 
 constexpr double бесконечность = std::numeric_limits<double>::infinity();
 
@@ -93,7 +103,7 @@ TEST(ОтладочныйТекст, ИмяИПолезнаяНагрузка) {
       {ВидТокена::целое_лит(42), "ЦелоеЛит(42)"},
       {ВидТокена::дробное_лит(1.5), "ДробноеЛит(1.5)"},
       {ВидТокена::текст_лит("а\"б\\\n\t"), R"(ТекстЛит("а\"б\\\n\t"))"},
-      {ВидТокена::текст_лит(std::string("\0\x1b", 2)), R"(ТекстЛит("\0\u{1b}"))"},
+      {ВидТокена::текст_лит(std::string_view("\0\x1b", 2)), R"(ТекстЛит("\0\u{1b}"))"},
       {ВидТокена::верно_лит(true), "ВерноЛит(true)"},
       {ВидТокена::верно_лит(false), "ВерноЛит(false)"},
       {ВидТокена::идентификатор("x"), "Идентификатор(\"x\")"},
@@ -131,7 +141,9 @@ std::string повтор(const std::string& часть, int раз) {
 }
 
 TEST(ВидТокена, КопияВладеетСвоимТекстом) {
-  auto оригинал = std::make_unique<ВидТокена>(ВидТокена::текст_лит(повтор("ж", 100)));
+  // A kind views its text; the copy stays valid without the original for as long as the text lives.
+  const std::string исходник = повтор("ж", 100);
+  auto оригинал = std::make_unique<ВидТокена>(ВидТокена::текст_лит(исходник));
   const ВидТокена копия = копия_вида_токена(*оригинал);
   оригинал.reset();
   EXPECT_EQ(копия.текст(), повтор("ж", 100));

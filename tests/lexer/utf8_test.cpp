@@ -43,6 +43,39 @@ TEST(Utf8, Декодирование) {
   }
 }
 
+// One character at a time, as the lexer reads: how many bytes it takes and whether it was
+// well formed (a U+FFFD written as such is; one standing for bad bytes is not).
+TEST(Utf8, ОдинСимвол) {
+  struct Символ {
+    std::string байты;
+    std::size_t откуда;
+    char32_t символ;
+    std::size_t байт;
+    bool верный;
+  };
+  const std::vector<Символ> таблица = {
+      {"a", 0, U'a', 1, true},
+      {"xж", 1, U'ж', 2, true},
+      {"€", 0, U'€', 3, true},
+      {"a𝄞", 1, U'𝄞', 4, true},
+      {"\xEF\xBF\xBD", 0, 0xFFFD, 3, true},
+      {"\xFF" "a", 0, 0xFFFD, 1, false},
+      {"\xD0", 0, 0xFFFD, 1, false},
+      {"\xD0" "a", 0, 0xFFFD, 1, false},
+      {"\xF0\x9F\x98", 0, 0xFFFD, 3, false},
+      {"\xE2\x82\xE2\x82\xAC", 0, 0xFFFD, 2, false},
+      {"\xE2\x82\xE2\x82\xAC", 2, U'€', 3, true},
+      {"\xC0\xAF", 1, 0xFFFD, 1, false},
+  };
+  for (const auto& [байты, откуда, символ, байт, верный] : таблица) {
+    SCOPED_TRACE(testing::PrintToString(байты));
+    const СимволUtf8 прочитанный = прочитать_символ(байты, откуда);
+    EXPECT_EQ(прочитанный.символ, символ);
+    EXPECT_EQ(прочитанный.байт, байт);
+    EXPECT_EQ(прочитанный.верный, верный);
+  }
+}
+
 TEST(Utf8, КодированиеОбратноДекодированию) {
   const std::string текст = "функция f() { вернуть \"€𝄞\" }\n";
   EXPECT_EQ(закодировать_utf8(декодировать_utf8(текст)), текст);

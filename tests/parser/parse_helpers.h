@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -13,13 +14,23 @@
 
 namespace тувра::тест {
 
+// The trees the snippets of a test program build; they stay until the program ends.
+inline Арена& арена_проб() {
+  static Арена арена;
+  return арена;
+}
+
+// The parser's tokens view `текст`, which must outlive the parser.
 inline Парсер парсер_из(std::string_view текст) {
   Лексер лексер = новый_лексер(текст);
   auto токены = разбить_на_токены(лексер);
   EXPECT_TRUE(токены.has_value()) << "the snippet must lex: " << текст;
-  if (!токены) return Парсер({});
-  return Парсер(std::move(*токены));
+  if (!токены) return Парсер({}, арена_проб());
+  return Парсер(std::move(*токены), арена_проб());
 }
+// A text built in the call would die before the parser.
+template <std::same_as<std::string> Т>
+Парсер парсер_из(Т&&) = delete;
 
 inline std::string ошибка_текстом(const ОшибкаРазбора& ошибка) {
   return ошибка.сообщение_ошибки + " @" + std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец);

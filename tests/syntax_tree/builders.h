@@ -1,8 +1,10 @@
-// Short ways to build syntax-tree values in tests.
+// Short ways to build syntax-tree values in tests. Every tree lives in one arena that stays
+// until the test program ends.
 #pragma once
 
-#include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -10,19 +12,39 @@
 
 namespace тувра::проба {
 
+inline Арена& арена() {
+  static Арена арена;
+  return арена;
+}
+
+// Where the tests put copies, apart from the trees they copy.
+inline Арена& арена_копий() {
+  static Арена арена;
+  return арена;
+}
+
 template <class Т>
-std::unique_ptr<Т> ящик(Т значение) {
-  return std::make_unique<Т>(std::move(значение));
+Указатель<Т> ящик(Т значение) {
+  return арена().ящик(std::move(значение));
+}
+
+inline std::string_view текст(std::string_view т) { return арена().текст(т); }
+
+// A finished list moved into the arena.
+template <class Т>
+СписокУзлов<Т> в_арену(std::vector<Т>&& элементы) {
+  return арена().список(std::span<Т>(элементы));
 }
 
 template <class Т, class... Э>
-std::vector<Т> список(Э&&... элементы) {
+СписокУзлов<Т> список(Э&&... элементы) {
   std::vector<Т> итог;
-  (итог.push_back(Т(std::forward<Э>(элементы))), ...);
-  return итог;
+  // In place: moving a temporary node in trips a false -Wmaybe-uninitialized in GCC 12 at -O3.
+  (итог.emplace_back(std::forward<Э>(элементы)), ...);
+  return в_арену(std::move(итог));
 }
 
-inline УзелВыражения имя(std::string имя) { return УзелВыражения::Идентификатор{std::move(имя)}; }
+inline УзелВыражения имя(std::string_view имя) { return УзелВыражения::Идентификатор{текст(имя)}; }
 inline УзелВыражения целое(std::int64_t значение) { return УзелВыражения::ЦелоеЛит{значение}; }
 inline УзелВыражения бинарное(УзелВыражения левое, БинарныйОператор оператор, УзелВыражения правое) {
   return УзелВыражения::Бинарное{ящик(std::move(левое)), оператор, ящик(std::move(правое))};
@@ -30,19 +52,19 @@ inline УзелВыражения бинарное(УзелВыражения л
 inline УзелВыражения унарное(УнарныйОператор оператор, УзелВыражения операнд) {
   return УзелВыражения::Унарное{оператор, ящик(std::move(операнд))};
 }
-inline УзелВыражения вызов(std::string имя, std::vector<УзелВыражения> аргументы) {
-  return УзелВыражения::ВызовФункции{std::move(имя), {}, std::move(аргументы)};
+inline УзелВыражения вызов(std::string_view имя, СписокУзлов<УзелВыражения> аргументы) {
+  return УзелВыражения::ВызовФункции{текст(имя), {}, аргументы};
 }
 
-inline СинтаксическийТип свой_тип(std::string имя) { return СинтаксическийТип::Пользовательский{std::move(имя)}; }
+inline СинтаксическийТип свой_тип(std::string_view имя) { return СинтаксическийТип::Пользовательский{текст(имя)}; }
 inline СинтаксическийТип массив(СинтаксическийТип элемент, std::optional<std::int64_t> размер) {
   return СинтаксическийТип::Массив{ящик(std::move(элемент)), размер};
 }
 inline СинтаксическийТип опциональный(СинтаксическийТип внутренний) {
   return СинтаксическийТип::Опциональный{ящик(std::move(внутренний))};
 }
-inline СинтаксическийТип обобщённый(std::string имя, std::vector<СинтаксическийТип> параметры) {
-  return СинтаксическийТип::Обобщённый{std::move(имя), std::move(параметры)};
+inline СинтаксическийТип обобщённый(std::string_view имя, СписокУзлов<СинтаксическийТип> параметры) {
+  return СинтаксическийТип::Обобщённый{текст(имя), параметры};
 }
 
 inline Инструкция выражение_в_строке(УзелВыражения выражение, std::size_t строка) {

@@ -60,7 +60,7 @@ TEST(WptUrlData, ComponentsOfEveryCaseWithoutBase) {
     const auto got = тувра::url::parse(input);
     if (!got) continue;  // reported by the test above
     const auto with_prefix = [](const std::optional<std::string_view>& part, char prefix) {
-      return part && !part->empty() ? std::string(1, prefix) + std::string(*part) : std::string();
+      return part && !part->empty() ? std::string(1, prefix).append(*part) : std::string();
     };
     const std::string protocol = std::string(got->scheme()) + ":";
     const std::string hostname(got->host().value_or(""));

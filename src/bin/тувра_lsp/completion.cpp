@@ -3,40 +3,35 @@
 #include <string>
 #include <variant>
 
-#include "document_words.h"
+#include "document_declarations.h"
 #include "signatures.h"
 
 namespace тувра::lsp {
 
 namespace {
 
-// "({параметры})" with ": {результат}" when the result type has a text.
-std::string сигнатура(const std::vector<Параметр>& параметры, const std::optional<СинтаксическийТип>& результат) {
-  std::string текст = "(" + соединить(строки_параметров(параметры), ", ") + ")";
-  if (результат) {
-    std::string тип = тип_в_текст(*результат);
-    if (!тип.empty()) текст += ": " + тип;
-  }
-  return текст;
+template <class Функция>
+std::string сигнатура_функции(const Функция& функция) {
+  return сигнатура(функция.параметры, функция.тип_возврата, ПустойРезультат::без_суффикса);
 }
 
 struct ЭлементОбъявления {
   std::optional<CompletionItem> operator()(const ПодключениеМодуля&) const { return std::nullopt; }
   std::optional<CompletionItem> operator()(const ОбъявлениеСтруктуры& с) const {
-    return CompletionItem{с.имя, виды_дополнений::Struct, "структура (" + std::to_string(с.поля.size()) + " полей)",
+    return CompletionItem{std::string(с.имя), виды_дополнений::Struct, "структура (" + std::to_string(с.поля.size()) + " полей)",
                           std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеФункции& ф) const {
-    return CompletionItem{ф.имя, виды_дополнений::Function, "функция" + сигнатура(ф.параметры, ф.тип_возврата),
+    return CompletionItem{std::string(ф.имя), виды_дополнений::Function, "функция" + сигнатура_функции(ф),
                           std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеКонтракта& к) const {
-    return CompletionItem{к.имя, виды_дополнений::Interface,
+    return CompletionItem{std::string(к.имя), виды_дополнений::Interface,
                           "контракт (" + std::to_string(к.методы.size()) + " метод(ов))", std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ВнешняяФункция& ф) const {
-    return CompletionItem{ф.имя, виды_дополнений::Function,
-                          "внешняя функция" + сигнатура(ф.параметры, ф.тип_возврата), std::nullopt};
+    return CompletionItem{std::string(ф.имя), виды_дополнений::Function,
+                          "внешняя функция" + сигнатура_функции(ф), std::nullopt};
   }
 };
 
@@ -69,7 +64,7 @@ std::vector<CompletionItem> список_дополнений(std::string_view �
   std::vector<CompletionItem> элементы = элементы_справки_для_дополнения(справка_языка());
   const auto программа = разобрать_документ(текст);
   if (!программа) return элементы;
-  for (const Объявление& объявление : программа->объявления) {
+  for (const Объявление& объявление : программа->программа.объявления) {
     if (auto элемент = std::visit(ЭлементОбъявления{}, объявление.вид)) элементы.push_back(std::move(*элемент));
   }
   return элементы;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <variant>
 
-#include "document_words.h"
+#include "document_declarations.h"
+#include "word_under_cursor.h"
 
 namespace тувра::lsp {
 
@@ -40,7 +41,7 @@ std::optional<Location> переход_к_определению(const url::Url&
   if (!слово) return std::nullopt;
   const auto программа = разобрать_документ(текст);
   if (!программа) return std::nullopt;
-  const auto найдено = найти_объявление(*программа, *слово);
+  const auto найдено = найти_объявление(программа->программа, *слово);
   if (!найдено) return std::nullopt;
   return создать_местоположение(uri, std::visit(ПозицияНайденного{}, *найдено));
 }

@@ -5,9 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "lexer/lexer.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "semantic/program_analysis.h"
 
@@ -45,19 +43,12 @@ Diagnostic создать_диагностику(std::size_t строка, std::
 
 std::vector<Diagnostic> диагностика_текста(std::string_view текст) {
   std::vector<Diagnostic> список;
-  Лексер лексер = новый_лексер(текст);
-  auto токены = разбить_на_токены(лексер);
-  if (!токены) {
-    список.push_back(из_ошибки_разбора(std::move(токены).error()));
-    return список;
-  }
-  Парсер парсер(std::move(*токены));
-  auto программа = разобрать_программу(парсер);
+  auto программа = разобрать_текст(текст);
   if (!программа) {
     список.push_back(из_ошибки_разбора(std::move(программа).error()));
     return список;
   }
-  if (auto сообщение = ошибка_анализа(*программа)) {
+  if (auto сообщение = ошибка_анализа(программа->программа)) {
     список.push_back(создать_диагностику(1, 1, "[без точной позиции] " + *сообщение));
   }
   return список;

@@ -3,8 +3,8 @@
 #include <limits>
 #include <utility>
 
-#include "parser/propagate.h"
 #include "transport/message.h"
+#include "support/propagate.h"
 
 namespace тувра::lsp {
 

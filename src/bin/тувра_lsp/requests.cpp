@@ -6,8 +6,8 @@
 #include "completion.h"
 #include "definition.h"
 #include "hover.h"
-#include "parser/propagate.h"
 #include "protocol.h"
+#include "support/propagate.h"
 
 namespace тувра::lsp {
 

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "diagnostics.h"
-#include "parser/propagate.h"
 #include "protocol.h"
 #include "requests.h"
+#include "support/propagate.h"
 
 namespace тувра::lsp {
 

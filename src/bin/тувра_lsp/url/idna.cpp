@@ -5,6 +5,8 @@
 #include <limits>
 #include <memory>
 
+#include "lexer/utf8.h"
+
 namespace тувра::url {
 
 namespace {
@@ -45,33 +47,16 @@ constexpr Remap kUnicode16Remaps[] = {
     {0x2F9BF, 0x2F9BF, "\u45D7"},
 };
 
-// Length of the valid UTF-8 sequence that starts with `lead`.
-std::size_t sequence_length(unsigned char lead) {
-  return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
-
-char32_t decode_at(std::string_view text, std::size_t i, std::size_t length) {
-  static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-  char32_t cp = static_cast<unsigned char>(text[i]) & kLeadMask[length];
-  for (std::size_t k = 1; k < length; ++k) {
-    cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-  }
-  return cp;
-}
-
 std::string apply_unicode16_remaps(std::string_view domain) {
   std::string out;
   out.reserve(domain.size());
-  for (std::size_t i = 0; i < domain.size();) {
-    const std::size_t length = sequence_length(static_cast<unsigned char>(domain[i]));
-    const char32_t cp = decode_at(domain, i, length);
+  for (const char32_t cp : декодировать_utf8(domain)) {
     const Remap* remap = nullptr;
     for (const Remap& r : kUnicode16Remaps) {
       if (cp >= r.from_first && cp <= r.from_last) remap = &r;
     }
     if (remap) out += remap->to;
-    else out.append(domain.substr(i, length));
-    i += length;
+    else дописать_utf8(out, cp);
   }
   return out;
 }

@@ -1,12 +1,9 @@
-#include "document_words.h"
+#include "word_under_cursor.h"
 
 #include <utility>
 
 #include "lexer/char_class.h"
-#include "lexer/lexer.h"
 #include "lexer/utf8.h"
-#include "parser/parser.h"
-#include "parser/program.h"
 
 namespace тувра::lsp {
 
@@ -71,30 +68,6 @@ std::optional<std::string> слово_под_курсором(std::string_view �
   const auto границы = границы_слова(символы, знак);
   if (!границы) return std::nullopt;
   return закодировать_utf8(std::u32string_view(символы).substr(границы->first, границы->second - границы->first));
-}
-
-std::optional<Программа> разобрать_документ(std::string_view текст) {
-  Лексер лексер = новый_лексер(текст);
-  auto токены = разбить_на_токены(лексер);
-  if (!токены) return std::nullopt;
-  Парсер парсер(std::move(*токены));
-  auto программа = разобрать_программу(парсер);
-  if (!программа) return std::nullopt;
-  return std::move(*программа);
-}
-
-std::optional<НайденноеОбъявление> найти_объявление(const Программа& программа, std::string_view имя) {
-  for (const Объявление& объявление : программа.объявления) {
-    if (const auto* функция = std::get_if<ОбъявлениеФункции>(&объявление.вид)) {
-      if (функция->имя == имя) return НайденнаяФункция{функция};
-    } else if (const auto* структура = std::get_if<ОбъявлениеСтруктуры>(&объявление.вид)) {
-      if (структура->имя == имя) return НайденнаяСтруктура{структура};
-      for (const ОбъявлениеФункции& метод : структура->методы) {
-        if (метод.имя == имя) return НайденныйМетод{структура, &метод};
-      }
-    }
-  }
-  return std::nullopt;
 }
 
 }  // namespace тувра::lsp

@@ -1,5 +1,5 @@
-// Passing the first error up unchanged: every grammar routine returns its result or the
-// error of the routine it called, at once.
+// Passing the first error up unchanged: a routine returns its result or the error of the
+// routine it called, at once.
 #pragma once
 
 #include <utility>

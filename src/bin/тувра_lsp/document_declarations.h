@@ -1,23 +1,19 @@
-// What the requests share: the word under the cursor, a parse without analysis, and the
-// search of the top-level declarations by name.
+// The top-level declarations of a document as the requests read them: a parse without
+// analysis, and the search of functions, structs and struct methods by name.
 #pragma once
 
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <variant>
 
+#include "parser/front_end.h"
 #include "syntax_tree/declaration.h"
 
 namespace тувра::lsp {
 
-// The identifier under the cursor (line and character from 0, characters in Unicode scalar
-// values); a cursor right behind a word or past the end of the line finds the word before it.
-std::optional<std::string> слово_под_курсором(std::string_view текст, std::uint32_t строка, std::uint32_t знак);
-
-// Lexes and parses the text; absent on the first error, whose message is dropped.
-std::optional<Программа> разобрать_документ(std::string_view текст);
+// Lexes and parses the text; absent on the first error, whose message is dropped. The tree
+// does not refer to the text.
+std::optional<РазобраннаяПрограмма> разобрать_документ(std::string_view текст);
 
 struct НайденнаяФункция {
   const ОбъявлениеФункции* функция;

@@ -1,4 +1,4 @@
-#include "document_words.h"
+#include "word_under_cursor.h"
 
 #include <gtest/gtest.h>
 
@@ -83,33 +83,6 @@ TEST(WordUnderCursor, FarLineOfALargeText) {
   текст += "функция последняя()\n";
   EXPECT_EQ(слово_под_курсором(текст, 200000, 10), "последняя");
   EXPECT_EQ(слово_под_курсором(текст, 200001, 0), std::nullopt);
-}
-
-TEST(DocumentParse, AbsentOnFirstError) {
-  EXPECT_TRUE(разобрать_документ("функция ф() конец").has_value());
-  EXPECT_TRUE(разобрать_документ("").has_value());
-  EXPECT_FALSE(разобрать_документ("функция ф( конец").has_value());  // parse error
-  EXPECT_FALSE(разобрать_документ("функция ф() @ конец").has_value());  // lex error
-}
-
-TEST(DeclarationSearch, FirstMatchInSourceOrder) {
-  const auto программа = разобрать_документ(
-      "контракт К функция общее(); конец\n"
-      "внешняя функция внеш();\n"
-      "структура С целое поле; функция общее() конец конец\n"
-      "функция общее() конец\n"
-      "функция С() конец\n");
-  ASSERT_TRUE(программа);
-  const auto метод = найти_объявление(*программа, "общее");
-  ASSERT_TRUE(метод);
-  ASSERT_TRUE(std::holds_alternative<НайденныйМетод>(*метод));
-  EXPECT_EQ(std::get<НайденныйМетод>(*метод).структура->имя, "С");
-  const auto структура = найти_объявление(*программа, "С");
-  ASSERT_TRUE(структура);
-  EXPECT_TRUE(std::holds_alternative<НайденнаяСтруктура>(*структура));
-  EXPECT_FALSE(найти_объявление(*программа, "К"));
-  EXPECT_FALSE(найти_объявление(*программа, "внеш"));
-  EXPECT_FALSE(найти_объявление(*программа, "поле"));
 }
 
 }  // namespace

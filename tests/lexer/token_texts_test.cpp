@@ -1,0 +1,92 @@
+// Where token texts live: views of the source where written as is, copies kept by the token
+// list where escapes were resolved or ill-formed bytes replaced.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "lex_helpers.h"
+
+namespace тувра {
+namespace {
+
+bool внутри(std::string_view часть, std::string_view целое) {
+  const std::less_equal<const char*> не_дальше;
+  return не_дальше(целое.data(), часть.data()) && не_дальше(часть.data() + часть.size(), целое.data() + целое.size());
+}
+
+struct Случай {
+  std::string исходник;  // one token
+  std::string текст;     // its text
+  bool вид_исходника;    // the text views the source
+};
+
+TEST(ТекстыТокенов, ВидИсходникаИлиКопия) {
+  const std::vector<Случай> таблица = {
+      {"имя_1", "имя_1", true},
+      {"𝑥²", "𝑥²", true},
+      {"\"обычный текст\"", "обычный текст", true},
+      {"\"\"", "", true},
+      {"\"строки\nи ${x} %y%\"", "строки\nи ${x} %y%", true},
+      {"\"U+FFFD as such: \xEF\xBF\xBD\"", "U+FFFD as such: \xEF\xBF\xBD", true},
+      {"\"a\\nb\"", "a\nb", false},
+      {"\"\\\"\\$\\\\\\r\\t\"", "\"$\\\r\t", false},
+      {"\"\\q\\ж\"", "\\q\\ж", false},
+      {"\"\\\n\"", "\\\n", false},
+      {"\"a\xFF\"", "a\uFFFD", false},
+      {"\"\\\xC0\"", "\\\uFFFD", false},
+      {"\"x\xE2\x82y\xF0\x9F\x98\"", "x\uFFFDy\uFFFD", false},
+  };
+  for (const auto& [исходник, текст, вид_исходника] : таблица) {
+    SCOPED_TRACE(testing::PrintToString(исходник));
+    auto итог = тест::лексировать(исходник);
+    ASSERT_TRUE(итог) << итог.error().сообщение_ошибки;
+    ASSERT_EQ(итог->size(), 2u);
+    const std::string_view найдено = (*итог)[0].вид.текст();
+    EXPECT_EQ(найдено, текст);
+    if (!найдено.empty()) {
+      EXPECT_EQ(внутри(найдено, исходник), вид_исходника);
+    }
+  }
+}
+
+// Many built texts, some larger than any block, stay intact however the list moves.
+TEST(ТекстыТокенов, КопииЖивутСоСписком) {
+  std::string исходник;
+  std::vector<std::string> ожидание;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string хвост = i % 500 == 0 ? std::string(5000, 'z') : std::to_string(i);
+    исходник += "\"\\t" + хвост + "\" ";
+    ожидание.push_back("\t" + хвост);
+  }
+  СписокТокенов список;
+  {
+    auto лексер = новый_лексер(исходник);
+    auto итог = разбить_на_токены(лексер);
+    ASSERT_TRUE(итог);
+    СписокТокенов промежуточный(std::move(итог).value());
+    список = std::move(промежуточный);
+    EXPECT_TRUE(промежуточный.empty());
+  }
+  ASSERT_EQ(список.size(), ожидание.size() + 1);
+  for (std::size_t i = 0; i < ожидание.size(); ++i) {
+    ASSERT_EQ(список[i].вид.текст(), ожидание[i]) << "token " << i;
+    EXPECT_FALSE(внутри(список[i].вид.текст(), исходник));
+  }
+}
+
+// A list moved from keeps nothing it could write into.
+TEST(ТекстыТокенов, ПеремещённыйСписокНеПишетВЧужое) {
+  СписокТокенов первый;
+  const std::string_view сохранённый = первый.сохранить("первый");
+  СписокТокенов второй(std::move(первый));
+  const std::string_view новый = первый.сохранить("второй текст");
+  EXPECT_EQ(сохранённый, "первый");
+  EXPECT_EQ(новый, "второй текст");
+  EXPECT_TRUE(второй.empty());
+}
+
+}  // namespace
+}  // namespace тувра
