@@ -13,9 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "lexer/lexer.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "semantic/program_analysis.h"
 
@@ -83,14 +81,10 @@ std::string программа_строк(std::size_t строк) {
   return текст;
 }
 
-тувра::Программа разобрать(const std::string& текст) {
-  тувра::Лексер лексер = тувра::новый_лексер(текст);
-  auto токены = тувра::разбить_на_токены(лексер);
-  if (!токены) std::abort();
-  тувра::Парсер парсер(std::move(токены).value());
-  auto программа = тувра::разобрать_программу(парсер);
-  if (!программа) std::abort();
-  return std::move(программа).value();
+тувра::РазобраннаяПрограмма разобрать(const std::string& текст) {
+  auto разобрано = тувра::разобрать_текст(текст);
+  if (!разобрано) std::abort();
+  return std::move(разобрано).value();
 }
 
 // One whole analysis; the figure would measure an early stop if the program had an error.
@@ -105,7 +99,8 @@ void проанализировать(const тувра::Программа& пр
 
 void BM_Анализ(benchmark::State& состояние) {
   const std::string текст = программа_строк(static_cast<std::size_t>(состояние.range(0)));
-  const тувра::Программа программа = разобрать(текст);
+  const тувра::РазобраннаяПрограмма разобрано = разобрать(текст);
+  const тувра::Программа& программа = разобрано.программа;
   const std::vector<std::optional<std::string>> модули(программа.объявления.size());
   проанализировать(программа, модули);
   for (auto _ : состояние) проанализировать(программа, модули);

@@ -12,8 +12,7 @@
 
 #include "lexer/lexer.h"
 #include "lexer/utf8.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "semantic/program_analysis.h"
 
@@ -50,16 +49,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* данные, std::siz
   // Ill-formed sequences become U+FFFD, as an editor's broken text would reach the lexer.
   const std::string текст = тувра::закодировать_utf8(тувра::декодировать_utf8(байты));
 
+  auto разобрано = тувра::разобрать_текст(текст);
+  if (!разобрано) return 0;
+  const тувра::Программа& программа = разобрано->программа;
+  // The line of the end-of-text token: no statement stands below it.
   тувра::Лексер лексер = тувра::новый_лексер(текст);
-  auto токены = тувра::разбить_на_токены(лексер);
-  if (!токены) return 0;
-  const std::size_t последняя_строка = токены->back().строка;
-  тувра::Парсер парсер(std::move(токены).value());
-  auto программа = тувра::разобрать_программу(парсер);
-  if (!программа) return 0;
+  const std::size_t последняя_строка = тувра::разбить_на_токены(лексер)->back().строка;
 
   // Nothing of one run reaches the next, and nothing depends on hashing.
-  const std::string первый = проанализировать(*программа, последняя_строка);
-  требовать(проанализировать(*программа, последняя_строка) == первый);
+  const std::string первый = проанализировать(программа, последняя_строка);
+  требовать(проанализировать(программа, последняя_строка) == первый);
   return 0;
 }

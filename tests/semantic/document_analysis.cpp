@@ -5,28 +5,23 @@
 #include <optional>
 #include <utility>
 
-#include "lexer/lexer.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 #include "semantic/messages.h"
 #include "semantic/program_analysis.h"
 
 namespace тувра::тест {
 
 std::string итог_анализа(std::string_view текст) {
-  Лексер лексер = новый_лексер(текст);
-  auto токены = разбить_на_токены(лексер);
-  if (!токены) return "разбор: " + токены.error().сообщение_ошибки;
-  Парсер парсер(std::move(токены).value());
-  auto программа = разобрать_программу(парсер);
-  if (!программа) {
-    const auto& ошибка = программа.error();
+  auto разобрано = разобрать_текст(текст);
+  if (!разобрано) {
+    const auto& ошибка = разобрано.error();
     return "разбор: " + std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец) + ": " +
            ошибка.сообщение_ошибки;
   }
+  const Программа& программа = разобрано->программа;
   Анализатор анализатор = новый_анализатор();
-  const std::vector<std::optional<std::string>> имена_модулей(программа->объявления.size());
-  auto итог = анализировать_программу(анализатор, *программа, {}, имена_модулей);
+  const std::vector<std::optional<std::string>> имена_модулей(программа.объявления.size());
+  auto итог = анализировать_программу(анализатор, программа, {}, имена_модулей);
   if (итог) return "";
   const ОшибкаАнализа& ошибка = итог.error();
   if (!ошибка.строка) return ошибка.сообщение_ошибки;

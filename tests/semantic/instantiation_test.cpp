@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "document_analysis.h"
-#include "lexer/lexer.h"
-#include "parser/parser.h"
-#include "parser/program.h"
+#include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "semantic/instantiation.h"
 #include "semantic/program_analysis.h"
@@ -21,20 +19,18 @@ namespace {
 
 // The analyser after a successful run over the document, for looking into its registries.
 struct Прогон {
-  Программа программа;
+  РазобраннаяПрограмма разобрано;
   Анализатор анализатор = новый_анализатор();
   std::string итог;
 
   explicit Прогон(std::string_view текст) {
-    Лексер лексер = новый_лексер(текст);
-    auto токены = разбить_на_токены(лексер);
-    Парсер парсер(std::move(токены).value());
-    auto разобрано = разобрать_программу(парсер);
-    if (!разобрано) {
-      итог = "разбор: " + разобрано.error().сообщение_ошибки;
+    auto итог_разбора = разобрать_текст(текст);
+    if (!итог_разбора) {
+      итог = "разбор: " + итог_разбора.error().сообщение_ошибки;
       return;
     }
-    программа = std::move(*разобрано);
+    разобрано = std::move(*итог_разбора);
+    const Программа& программа = разобрано.программа;
     const std::vector<std::optional<std::string>> модули(программа.объявления.size());
     auto проверено = анализировать_программу(анализатор, программа, {}, модули);
     if (!проверено) итог = проверено.error().сообщение_ошибки;
@@ -117,8 +113,8 @@ TEST(Instantiation, MethodInstancesByKey) {
 // only by hand.
 TEST(Instantiation, InconsistentRegistries) {
   const СинтаксическийТип целое{СинтаксическийТип::Целое{}};
-  СписокСинтаксическихТипов аргументы;
-  аргументы.push_back(СинтаксическийТип{СинтаксическийТип::Целое{}});
+  Арена арена;
+  const СписокСинтаксическихТипов аргументы = арена.список<СинтаксическийТип>(1);
   Анализатор а = новый_анализатор();
   EXPECT_EQ(инстанцировать_функцию(а, "ф", целое).error().сообщение_ошибки,
             "внутренняя ошибка: обобщённая функция 'ф' не найдена");
