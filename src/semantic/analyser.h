@@ -15,7 +15,7 @@
 
 #include "semantic/ordered_table.h"
 #include "semantic/types.h"
-#include "syntax_tree/declaration.h"
+#include "syntax_tree/syntax_tree.h"
 
 namespace тувра {
 
@@ -153,7 +153,9 @@ struct Анализатор {
   std::unordered_set<std::string, ХешИмени, std::equal_to<>> экземпляры_в_работе;
   // Instantiations started and not yet finished, nested one in another.
   std::size_t инстанциаций_в_работе = 0;
-  // The substituted declarations of instances; the registries point here.
+  // The substituted declarations of instances, whose nodes live in арена_экземпляров; the
+  // registries point here.
+  Арена арена_экземпляров;
   std::deque<ОбъявлениеФункции> хранилище_экземпляров;
 };
 

@@ -1,7 +1,7 @@
 // Replacing a type parameter by the type written at the place of use, in a copy of a
 // template's declaration. Only type positions change; names never do; statement lines are
-// kept, so errors inside an instance point at the template's lines. Each operation returns a
-// new node and leaves its input unchanged; none fails.
+// kept, so errors inside an instance point at the template's lines. Each operation builds a
+// new node in `куда` and leaves its input unchanged; none fails.
 #pragma once
 
 #include <cstddef>
@@ -10,38 +10,38 @@
 
 #include "semantic/analyser.h"
 #include "semantic/types.h"
-#include "syntax_tree/declaration.h"
+#include "syntax_tree/syntax_tree.h"
 
 namespace тувра {
 
 // A `Пользовательский` type named параметр becomes a copy of замена (not searched again).
 СинтаксическийТип подставить_в_тип(const СинтаксическийТип& тип, std::string_view параметр,
-                                   const СинтаксическийТип& замена);
+                                   const СинтаксическийТип& замена, Арена& куда);
 УзелВыражения подставить_в_выражение(const УзелВыражения& выражение, std::string_view параметр,
-                                     const СинтаксическийТип& замена);
+                                     const СинтаксическийТип& замена, Арена& куда);
 ЦельПрисваивания подставить_в_цель(const ЦельПрисваивания& цель, std::string_view параметр,
-                                   const СинтаксическийТип& замена);
+                                   const СинтаксическийТип& замена, Арена& куда);
 // Same variant and `строка`.
 Инструкция подставить_в_инструкцию(const Инструкция& инструкция, std::string_view параметр,
-                                   const СинтаксическийТип& замена);
+                                   const СинтаксическийТип& замена, Арена& куда);
 // A statement list, statement by statement.
-std::vector<Инструкция> подставить_в_инструкции(const СписокИнструкций& инструкции, std::string_view параметр,
-                                                const СинтаксическийТип& замена);
+СписокИнструкций подставить_в_инструкции(const СписокИнструкций& инструкции, std::string_view параметр,
+                                         const СинтаксическийТип& замена, Арена& куда);
 
 // Generic functions and methods: one type parameter.
-std::vector<Параметр> подставить_в_параметры(const СписокПараметров& параметры, std::string_view параметр,
-                                             const СинтаксическийТип& замена);
+СписокПараметров подставить_в_параметры(const СписокПараметров& параметры, std::string_view параметр,
+                                        const СинтаксическийТип& замена, Арена& куда);
 // Methods of a generic struct: type parameter j by replacement j, one pass after another.
-std::vector<Параметр> подставить_в_параметры_по_порядку(const СписокПараметров& параметры,
-                                                        const СписокПараметровТипа& параметры_типа,
-                                                        const СписокСинтаксическихТипов& замены);
+СписокПараметров подставить_в_параметры_по_порядку(const СписокПараметров& параметры,
+                                                   const СписокПараметровТипа& параметры_типа,
+                                                   const СписокСинтаксическихТипов& замены, Арена& куда);
 // The same pass sequence on one type.
 СинтаксическийТип подставить_в_тип_по_порядку(const СинтаксическийТип& тип, const СписокПараметровТипа& параметры_типа,
-                                              const СписокСинтаксическихТипов& замены);
+                                              const СписокСинтаксическихТипов& замены, Арена& куда);
 // The same pass sequence on each statement of a body.
-std::vector<Инструкция> подставить_в_инструкции_по_порядку(const СписокИнструкций& инструкции,
-                                                           const СписокПараметровТипа& параметры_типа,
-                                                           const СписокСинтаксическихТипов& замены);
+СписокИнструкций подставить_в_инструкции_по_порядку(const СписокИнструкций& инструкции,
+                                                    const СписокПараметровТипа& параметры_типа,
+                                                    const СписокСинтаксическихТипов& замены, Арена& куда);
 // Fields of a generic struct instance: the pass sequence on each field's type, then тип_из_синтаксиса.
 std::vector<ПолеТипа> разрешить_поля_экземпляра(const СписокПолей& поля, const СписокПараметровТипа& параметры_типа,
                                                 const СписокСинтаксическихТипов& замены);
