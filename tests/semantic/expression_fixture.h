@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "syntax_tree/syntax_tree.h"
 
@@ -32,17 +33,19 @@ class АнализВыражений : public ::testing::Test {
   void функция_модуля(std::string_view модуль, std::string_view функция, std::vector<std::string_view> параметры,
                       std::string_view результат = {});
   // The expression (which must parse) typed: the type's rendering or the error's message.
-  std::string итог(std::string_view выражение);
+  std::string итог(std::string_view текст);
+  // The expression parsed into the fixture's arena.
+  УзелВыражения выражение(std::string_view текст);
   // Every row against итог, naming the failing expression.
   void проверить_все(const std::vector<СлучайВыражения>& случаи);
 
   Анализатор анализатор = новый_анализатор();
 
  private:
-  std::deque<Программа> программы_;  // the registries point into these
-};
+  СинтаксическийТип синтаксический_тип(std::string_view текст);
 
-СинтаксическийТип синтаксический_тип(std::string_view текст);
-УзелВыражения выражение_из(std::string_view текст);
+  std::deque<РазобраннаяПрограмма> программы_;  // the registries point into these
+  Арена арена_;                                 // parsed expressions and types
+};
 
 }  // namespace тувра::тест
