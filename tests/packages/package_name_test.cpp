@@ -11,12 +11,52 @@ TEST(ИмяПакета, ОтвергаетИменаВнеСвоейПапки)
     auto итог = проверить_имя_пакета(имя);
     ASSERT_FALSE(итог.has_value()) << имя;
     EXPECT_EQ(итог.error().rfind("недопустимое имя пакета '", 0), 0u) << итог.error();
+    EXPECT_FALSE(проверить_путь_пакета(имя).has_value()) << имя;
   }
 }
 
 TEST(ИмяПакета, ПринимаетОбычныеИмена) {
-  for (const char* имя : {"математика", "графика_доп", "a.b", ".скрытый", "..a", "x y", "Zeta", "#имя"}) {
+  for (const char* имя : {"математика", "графика_доп", "a.b", ".скрытый", "..a", "x y", "Zeta", "#имя", "CONSOLE",
+                          "COM0", "COM10", "LPT", "nul_", "xCON", ".метаданные2", "метаданные", "a\xC2\xA0" "b",
+                          "ёж\xC2\xA9"}) {
     EXPECT_TRUE(проверить_имя_пакета(имя).has_value()) << имя;
+    EXPECT_TRUE(проверить_путь_пакета(имя).has_value()) << имя;
+  }
+}
+
+// Names that stay inside `пакеты/` but break the metadata, the older layout, the terminal or Windows.
+TEST(ИмяПакета, ОтвергаетИменаЛомающиеФорматы) {
+  const std::vector<std::pair<std::string, std::string>> случаи = {
+      {"a,b", "','"},
+      {",", "','"},
+      {".метаданные", "служебная папка"},
+      {"a\tb", "управляющий символ"},
+      {"\x1b]0;title\x07", "управляющий символ"},
+      {"a\rb", "управляющий символ"},
+      {"a\nb", "управляющий символ"},
+      {"a\x7f", "управляющий символ"},
+      {"a\xC2\x80", "управляющий символ"},
+      {"\xC2\x9b" "2J", "управляющий символ"},
+      {"CON", "Windows"},
+      {"nul", "Windows"},
+      {"Aux.код", "Windows"},
+      {"prn.tar.gz", "Windows"},
+      {"COM1", "Windows"},
+      {"com9.txt", "Windows"},
+      {"LPT1.код", "Windows"},
+      {"lpt5", "Windows"},
+      {"CON .код", "Windows"},
+      {"COM\xC2\xB9", "Windows"},
+      {"имя.", "оканчивается точкой или пробелом"},
+      {"имя ", "оканчивается точкой или пробелом"},
+  };
+  for (const auto& [имя, причина] : случаи) {
+    auto итог = проверить_имя_пакета(имя);
+    ASSERT_FALSE(итог.has_value()) << имя;
+    EXPECT_EQ(итог.error().rfind("недопустимое имя пакета '" + имя + "': ", 0), 0u) << итог.error();
+    EXPECT_NE(итог.error().find(причина), std::string::npos) << итог.error();
+    // What an older install may have made under such a name can still be found and removed.
+    EXPECT_TRUE(проверить_путь_пакета(имя).has_value()) << имя;
   }
 }
 

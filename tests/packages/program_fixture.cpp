@@ -1,12 +1,17 @@
 #include "program_fixture.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace тувра::пакеты::испытания {
 namespace {
@@ -25,8 +30,34 @@ std::string переменная(const char* имя) {
 
 }  // namespace
 
+namespace {
+
+// Long enough for the slowest sanitizer build; a hang is what it catches, not slowness.
+constexpr int кПределСекунд = 120;
+
+// Waits for the child; kills its process group once the limit has passed.
+int дождаться(pid_t процесс, bool& истекло) {
+  using namespace std::chrono;
+  const auto предел = steady_clock::now() + seconds(кПределСекунд);
+  int состояние = 0;
+  // Short naps first: most runs end within milliseconds.
+  for (microseconds сон(500); ::waitpid(процесс, &состояние, WNOHANG) != процесс;
+       сон = std::min(сон * 2, microseconds(50'000))) {
+    if (steady_clock::now() > предел) {
+      истекло = true;
+      ::kill(-процесс, SIGKILL);
+      ::waitpid(процесс, &состояние, 0);
+      break;
+    }
+    std::this_thread::sleep_for(сон);
+  }
+  return WIFEXITED(состояние) ? WEXITSTATUS(состояние) : -1;
+}
+
+}  // namespace
+
 Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение,
-                const fs::path& временная, const fs::path& ссылка_временной) {
+                const fs::path& временная, const fs::path& ссылка_временной, const Условия& условия) {
   char шаблон[] = "/tmp/tuvra_run_XXXXXX";
   const fs::path вывод_папка = ::mkdtemp(шаблон);
   const fs::path out = вывод_папка / "out", err = вывод_папка / "err";
@@ -36,15 +67,23 @@ std::string переменная(const char* имя) {
   for (const std::string& з : окружение) {
     if (з.rfind("PATH=", 0) == 0) путь_поиска = з.substr(5);
   }
+  int ввод[2] = {-1, -1};
+  if (условия.ввод_без_конца && ::pipe2(ввод, O_CLOEXEC) != 0) return Вывод{};
   const pid_t процесс = ::fork();
   if (процесс == 0) {
+    ::setpgid(0, 0);  // the run and the git it starts can be stopped together
     const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int r = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int n = ::open("/dev/null", O_RDONLY);
+    const int n = условия.ввод_без_конца ? ввод[0] : ::open("/dev/null", O_RDONLY);
     if (o < 0 || r < 0 || n < 0 || ::chdir(папка.c_str()) != 0) ::_exit(126);
     if (!ссылка_временной.empty()) {
       const fs::path ссылка = временная / ("тувра_пакет_" + std::to_string(::getpid()));
       if (::symlink(ссылка_временной.c_str(), ссылка.c_str()) != 0) ::_exit(125);
+    }
+    if (условия.предел_файла > 0) {
+      const rlimit предел{static_cast<rlim_t>(условия.предел_файла), static_cast<rlim_t>(условия.предел_файла)};
+      ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG instead of killing
+      if (::setrlimit(RLIMIT_FSIZE, &предел) != 0) ::_exit(124);
     }
     ::dup2(n, 0);
     ::dup2(o, 1);
@@ -53,10 +92,10 @@ std::string переменная(const char* имя) {
     ::execvpe(a[0], a.data(), e.data());
     ::_exit(127);
   }
-  int состояние = 0;
-  ::waitpid(процесс, &состояние, 0);
+  if (ввод[0] >= 0) ::close(ввод[0]);
   Вывод итог;
-  итог.код = WIFEXITED(состояние) ? WEXITSTATUS(состояние) : -1;
+  итог.код = дождаться(процесс, итог.истекло);
+  if (ввод[1] >= 0) ::close(ввод[1]);
   итог.stdout_ = прочитать(out);
   итог.stderr_ = прочитать(err);
   fs::remove_all(вывод_папка);
@@ -174,14 +213,19 @@ std::vector<std::string> Программа::окружение_программ
   std::vector<std::string> окружение = окружение_git_;
   окружение.push_back("PATH=" + путь_поиска_);
   окружение.push_back("TMPDIR=" + временная_.string());
-  окружение.insert(окружение.end(), дополнительное_окружение_.begin(), дополнительное_окружение_.end());
+  // A variable set again replaces the earlier value: getenv would find the first one.
+  for (const std::string& своё : дополнительное_окружение_) {
+    const std::string имя = своё.substr(0, своё.find('=') + 1);
+    std::erase_if(окружение, [&](const std::string& з) { return з.starts_with(имя); });
+    окружение.push_back(своё);
+  }
   return окружение;
 }
 
 Вывод Программа::пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной) {
   std::vector<std::string> argv{переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
   argv.insert(argv.end(), аргументы.begin(), аргументы.end());
-  return запустить(argv, проект_, окружение_программы(), временная_, ссылка_временной);
+  return запустить(argv, проект_, окружение_программы(), временная_, ссылка_временной, условия_);
 }
 
 std::string Программа::строки_блокировки() {

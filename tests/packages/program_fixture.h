@@ -17,13 +17,23 @@ struct Вывод {
   int код = -1;
   std::string stdout_;
   std::string stderr_;
+  bool истекло = false;  // the run was stopped after the harness's time limit
+};
+
+// What a run sees beyond its arguments and environment.
+struct Условия {
+  // Standard input is a pipe that stays open and never delivers a byte, as a terminal nobody types into.
+  bool ввод_без_конца = false;
+  // Largest file size in bytes the run may write (0: no limit); a write past it fails like a full disk.
+  long предел_файла = 0;
 };
 
 // Runs a program (found on PATH) in a folder with the given environment, output to files.
 // With `ссылка_временной`, the child first puts a link named like the program's own clone
 // folder (which carries the process id) into `временная`, pointing at that target.
+// A run that outlives the time limit is killed with everything it started.
 Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение,
-                const fs::path& временная = {}, const fs::path& ссылка_временной = {});
+                const fs::path& временная = {}, const fs::path& ссылка_временной = {}, const Условия& условия = {});
 
 std::string прочитать(const fs::path& путь);
 void записать(const fs::path& путь, const std::string& текст);
@@ -66,6 +76,7 @@ class Программа : public ::testing::Test {
   std::string строки_блокировки();
   std::vector<std::string> окружение_программы() const;
 
+  Условия условия_;
   fs::path корень_;
   fs::path проект_;
   fs::path дом_;

@@ -66,7 +66,8 @@ int главная_менеджера_пакетов(const std::vector<std::stri
   }
   std::cout.flush();
   if (!*итог) {
-    std::cerr << "Ошибка: " << итог->error() << "\n";
+    // Errors quote manifest lines, URLs and git's messages.
+    std::cerr << "Ошибка: " << для_терминала(итог->error()) << "\n";
     return 1;
   }
   return 0;

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "text.h"
 
@@ -31,13 +32,38 @@ struct Труба {
   }
 };
 
-// The parent's environment with git's terminal prompt turned off.
+// Transports a user expects from an address in a manifest or a catalog. Others, such as
+// "fd::" or "ext::" (which runs a command), would let a stranger's line hang the install or
+// run programs; the user's git settings must not reopen them, and this list overrides those.
+constexpr std::string_view кРазрешённыеПротоколы[] = {"file", "git", "http", "https", "ssh"};
+constexpr std::string_view кПеременнаяПротоколов = "GIT_ALLOW_PROTOCOL=";
+
+// Ours, narrowed to the user's own list when the user has set one.
+std::string разрешённые_протоколы(std::optional<std::string_view> свои) {
+  std::string итог(кПеременнаяПротоколов);
+  bool первый = true;
+  for (std::string_view протокол : кРазрешённыеПротоколы) {
+    if (свои && (":" + std::string(*свои) + ":").find(":" + std::string(протокол) + ":") == std::string::npos) continue;
+    if (!первый) итог += ':';
+    итог += протокол;
+    первый = false;
+  }
+  return итог;
+}
+
+// The parent's environment with git's terminal prompt turned off and the transports limited.
 std::vector<std::string> окружение_для_git() {
   std::vector<std::string> окружение;
+  std::optional<std::string_view> свои_протоколы;
   for (char** п = environ; п != nullptr && *п != nullptr; ++п) {
+    if (начинается_с(*п, кПеременнаяПротоколов)) {
+      свои_протоколы = std::string_view(*п).substr(кПеременнаяПротоколов.size());
+      continue;
+    }
     if (!начинается_с(*п, "GIT_TERMINAL_PROMPT=")) окружение.emplace_back(*п);
   }
   окружение.emplace_back("GIT_TERMINAL_PROMPT=0");
+  окружение.push_back(разрешённые_протоколы(свои_протоколы));
   return окружение;
 }
 

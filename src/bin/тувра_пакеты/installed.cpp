@@ -17,6 +17,8 @@ std::string имя_модуля(const fs::path& путь) { return декоди�
 
 std::optional<std::vector<std::string>> модули_пакета(const fs::path& папка) {
   std::error_code код;
+  // A linked package folder lies elsewhere; what it holds is not listed.
+  if (fs::is_symlink(fs::symlink_status(папка, код))) return std::nullopt;
   fs::directory_iterator обход(папка, код);
   if (код) return std::nullopt;
   std::vector<std::string> модули;
@@ -29,7 +31,7 @@ std::optional<std::vector<std::string>> модули_пакета(const fs::path
 }
 
 bool пакет_установлен(std::string_view имя) {
-  if (!проверить_имя_пакета(имя) || имя == кПапкаСтарыхМетаданных) return false;
+  if (!проверить_путь_пакета(имя) || имя == кПапкаСтарыхМетаданных) return false;
   std::error_code код;
   return fs::is_directory(папка_пакетов() / std::string(имя), код);
 }

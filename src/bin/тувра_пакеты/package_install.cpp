@@ -10,6 +10,7 @@
 
 #include "files.h"
 #include "git.h"
+#include "messages.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -54,7 +55,8 @@ fs::path папка_пакета(const std::string& имя) { return fs::path("�
   }
   auto проверка = проверить_аргумент_git(запись.источник, "адрес репозитория");
   if (!проверка) return проверка;
-  аргументы.insert(аргументы.end(), {запись.источник, папка.string()});
+  // "--": neither the URL nor a temporary folder that begins with '-' is read as an option.
+  аргументы.insert(аргументы.end(), {"--", запись.источник, папка.string()});
 
   std::error_code код;
   fs::remove_all(папка, код);
@@ -90,6 +92,11 @@ bool это_файл_кода(std::string_view имя_файла) {
     return Неудача{"не удалось скопировать '" + запись.path().string() +
                    "': это символическая ссылка, такие файлы не копируются"};
   }
+  // A folder fails in the copy with the system's words; a device or a pipe is never opened.
+  const fs::file_status вид = запись.symlink_status(код);
+  if (!код && !fs::is_regular_file(вид) && !fs::is_directory(вид)) {
+    return Неудача{"не удалось скопировать '" + запись.path().string() + "': " + std::string(причины::не_обычный_файл)};
+  }
   fs::copy_file(запись.path(), куда, fs::copy_options::none, код);
   if (код) return Неудача{"не удалось скопировать '" + запись.path().string() + "': " + текст_ошибки(код)};
   return Пусто{};
@@ -110,7 +117,7 @@ bool это_файл_кода(std::string_view имя_файла) {
     if (!это_файл_кода(имя_файла.string())) continue;
     auto копия = скопировать_файл(*обход, папка_пакета(имя) / имя_файла);
     if (!копия) return Неудача{std::move(копия).error()};
-    std::cout << "  -> пакеты/" << имя << "/" << имя_файла.string() << "\n";
+    std::cout << "  -> пакеты/" << имя << "/" << для_терминала(имя_файла.string()) << "\n";
     ++скопировано;
   }
   if (код) return Неудача{"ошибка чтения записи каталога: " + текст_ошибки(код)};
@@ -120,7 +127,7 @@ bool это_файл_кода(std::string_view имя_файла) {
 Итог<std::vector<Зависимость>, std::string> собственный_манифест(const std::string& имя, const fs::path& клон) {
   const fs::path путь = клон / "тувра.зависимости";
   if (!сведения_доступны(путь)) return std::vector<Зависимость>{};
-  auto текст = прочитать_текст(путь);
+  auto текст = прочитать_текст(клон, "тувра.зависимости");
   if (!текст) {
     return Неудача{"не удалось прочитать 'тувра.зависимости' внутри пакета '" + имя + "': " + текст.error()};
   }
@@ -161,7 +168,7 @@ std::string текст_метаданных(const Зависимость& зап
 Итог<Пусто, std::string> установить_пакет(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
                                          std::deque<ЗапросЗависимости>& очередь) {
   const std::string& имя = запись.имя;
-  std::cout << "Устанавливаю '" << имя << "' из " << запись.источник << "...";
+  std::cout << "Устанавливаю '" << имя << "' из " << для_терминала(запись.источник) << "...";
   if (запрошен_через) std::cout << " (транзитивная зависимость пакета '" << *запрошен_через << "')";
   std::cout << "\n";
 

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "files.h"
 #include "installed.h"
+#include "messages.h"
 #include "package_name.h"
 #include "text.h"
 
@@ -38,7 +39,7 @@ std::string отказ(const std::string& имя, const std::vector<std::string>
     const auto требующие = установленные_требующие(строка.substr(кТребуетсяПакетами.size()));
     if (требующие.empty()) continue;
     if (!принудительно) return Неудача{отказ(имя, требующие)};
-    std::cout << "⚠️  '" << имя << "' всё ещё требуется пакетам: " << через_запятую(требующие)
+    std::cout << "⚠️  '" << имя << "' всё ещё требуется пакетам: " << для_терминала(через_запятую(требующие))
               << " — удаляю принудительно (--force).\n";
   }
   return Пусто{};
@@ -66,8 +67,10 @@ std::string отказ(const std::string& имя, const std::vector<std::string>
 
   const fs::path метаданные = папка_пакетов() / кПапкаСтарыхМетаданных / (имя + ".метаданные");
   if (!fs::exists(fs::symlink_status(метаданные, код))) return Пусто{};
-  fs::remove(метаданные, код);
-  if (код) return Неудача{"не удалось удалить метаданные '" + метаданные.string() + "': " + текст_ошибки(код)};
+  // Removed without following a link: the metadata folder may not lead out of the project.
+  if (auto удалено = удалить_файл_внутри(fs::path(), метаданные); !удалено) {
+    return Неудача{"не удалось удалить метаданные '" + метаданные.string() + "': " + удалено.error()};
+  }
   std::cout << "Удалены метаданные: " << метаданные.string() << "\n";
   return Пусто{};
 }
@@ -76,8 +79,13 @@ std::string отказ(const std::string& имя, const std::vector<std::string>
 
 ИтогКоманды команда_удалить(const std::string& имя, bool принудительно) {
   // The name becomes a path component: "..", "/" or "a/b" would reach outside `пакеты/`.
-  auto проверка = проверить_имя_пакета(имя);
+  auto проверка = проверить_путь_пакета(имя);
   if (!проверка) return Неудача{проверка.error()};
+  // Through a link the removal would reach a folder outside the project.
+  if (!не_ссылка_на_папку(папка_пакетов())) {
+    return Неудача{"не удалось удалить '" + (папка_пакетов() / имя).string() + "': " +
+                   std::string(причины::папка_пакетов_ссылка)};
+  }
   if (пакет_установлен(имя)) return удалить_папку(имя, принудительно);
   return удалить_файл(имя);
 }

@@ -142,6 +142,29 @@ std::vector<std::string_view> разбить_на_строки(std::string_view 
   return строки;
 }
 
+std::size_t управляющий_символ(std::string_view текст, std::size_t i) {
+  const auto байт = static_cast<std::uint8_t>(текст[i]);
+  if (байт < 0x20 || байт == 0x7F) return 1;
+  if (байт != 0xC2 || i + 1 >= текст.size()) return 0;
+  const auto второй = static_cast<std::uint8_t>(текст[i + 1]);
+  return второй >= 0x80 && второй <= 0x9F ? 2 : 0;
+}
+
+std::string для_терминала(std::string_view текст) {
+  std::string итог;
+  итог.reserve(текст.size());
+  for (std::size_t i = 0; i < текст.size();) {
+    const std::size_t длина = текст[i] == '\n' ? 0 : управляющий_символ(текст, i);
+    if (длина == 0) {
+      итог += текст[i++];
+    } else {
+      итог += "\xEF\xBF\xBD";
+      i += длина;
+    }
+  }
+  return итог;
+}
+
 bool начинается_с(std::string_view текст, std::string_view начало) {
   return текст.substr(0, начало.size()) == начало;
 }

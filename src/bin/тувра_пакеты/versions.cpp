@@ -20,21 +20,20 @@ std::optional<std::uint64_t> разобрать_число(std::string_view ча
   return значение;
 }
 
-// The successors below carry into the next higher number instead of overflowing;
-// with nothing left to carry into there is no upper bound, which admits the same
-// versions, since none lies beyond the largest one.
-std::optional<Версия> следующий_мажор(const Версия& в) {
-  if (в.мажор == кМакс) return std::nullopt;
+// When the number a bound needs is past the largest one, the bound is the lower bound
+// itself: the interval holds no version, so such a requirement finds no tag or conflicts.
+Версия следующий_мажор(const Версия& в) {
+  if (в.мажор == кМакс) return в;
   return Версия{в.мажор + 1, 0, 0};
 }
 
-std::optional<Версия> следующий_минор(const Версия& в) {
-  if (в.минор == кМакс) return следующий_мажор(в);
+Версия следующий_минор(const Версия& в) {
+  if (в.минор == кМакс) return в;
   return Версия{в.мажор, в.минор + 1, 0};
 }
 
-std::optional<Версия> следующий_патч(const Версия& в) {
-  if (в.патч == кМакс) return следующий_минор(в);
+Версия следующий_патч(const Версия& в) {
+  if (в.патч == кМакс) return в;
   return Версия{в.мажор, в.минор, в.патч + 1};
 }
 
@@ -86,6 +85,10 @@ std::optional<Требование> требование_из_текста(const
   return Требование{вид, ИнтервалВерсий{в, верх}, в};
 }
 
+bool интервал_пуст(const ИнтервалВерсий& интервал) {
+  return интервал.верхняя_граница && интервал.нижняя_граница >= *интервал.верхняя_граница;
+}
+
 bool в_интервале(const Версия& версия, const ИнтервалВерсий& интервал) {
   if (версия < интервал.нижняя_граница) return false;
   return !интервал.верхняя_граница || версия < *интервал.верхняя_граница;
@@ -98,7 +101,7 @@ std::optional<ИнтервалВерсий> пересечь_интервалы(
   } else {
     итог.верхняя_граница = а.верхняя_граница ? а.верхняя_граница : б.верхняя_граница;
   }
-  if (итог.верхняя_граница && итог.нижняя_граница >= *итог.верхняя_граница) return std::nullopt;
+  if (интервал_пуст(итог)) return std::nullopt;
   return итог;
 }
 

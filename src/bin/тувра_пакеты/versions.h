@@ -34,6 +34,8 @@ struct Требование {
 
 std::optional<Версия> разобрать_версию(std::string_view текст);
 std::optional<Требование> требование_из_текста(const std::optional<std::string>& текст);
+// True when no version lies in it (a requirement whose bound is past the largest number).
+bool интервал_пуст(const ИнтервалВерсий& интервал);
 bool в_интервале(const Версия& версия, const ИнтервалВерсий& интервал);
 std::optional<ИнтервалВерсий> пересечь_интервалы(const ИнтервалВерсий& а, const ИнтервалВерсий& б);
 std::string интервал_в_текст(const ИнтервалВерсий& интервал);

@@ -1,0 +1,69 @@
+// Suggestions and the walks of deep types: both must stay linear in the size of their input.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "semantic/suggestions.h"
+#include "semantic/types.h"
+
+namespace тувра {
+namespace {
+
+// An undeclared name among a realistic scope: a hundred variables, most far from it.
+void BM_ПодсказкаСредиСотниИмён(benchmark::State& state) {
+  std::vector<std::string> имена;
+  for (int i = 0; i < 100; ++i) имена.push_back("переменная_" + std::to_string(i * 7919));
+  std::vector<std::string_view> кандидаты(имена.begin(), имена.end());
+  for (auto _ : state) benchmark::DoNotOptimize(подсказка_имени("переменая_7919", кандидаты));
+}
+BENCHMARK(BM_ПодсказкаСредиСотниИмён);
+
+// A name of N characters against candidates of the same length: the band keeps it O(N).
+void BM_ПодсказкаНаОгромномИмени(benchmark::State& state) {
+  const auto длина = static_cast<std::size_t>(state.range(0));
+  std::string имя(длина, 'a');
+  std::string почти = имя;
+  почти[длина / 2] = 'b';
+  std::string далёкое(длина, 'c');
+  std::vector<std::string_view> кандидаты = {далёкое, почти};
+  for (auto _ : state) benchmark::DoNotOptimize(подсказка_имени(имя, кандидаты));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ПодсказкаНаОгромномИмени)->RangeMultiplier(10)->Range(1000, 1000000)->Complexity(benchmark::oN);
+
+Тип глубокий_массив(std::size_t глубина) {
+  Тип тип(ВидТипа::Целое);
+  for (std::size_t i = 0; i < глубина; ++i) тип = Тип::массив(std::move(тип), 1);
+  return тип;
+}
+
+// Copy, compare, hash, render and destroy an array type N levels deep.
+void BM_ГлубокийТип(benchmark::State& state) {
+  const auto глубина = static_cast<std::size_t>(state.range(0));
+  Тип тип = глубокий_массив(глубина);
+  for (auto _ : state) {
+    Тип копия = копия_типа(тип);
+    benchmark::DoNotOptimize(типы_равны(тип, копия));
+    benchmark::DoNotOptimize(хеш_типа(копия));
+    benchmark::DoNotOptimize(отладочный_текст_типа(копия).size());
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ГлубокийТип)->RangeMultiplier(10)->Range(100, 100000)->Complexity(benchmark::oN);
+
+// Primitive types are the common case: copying and rendering one allocates nothing.
+void BM_ПримитивныйТип(benchmark::State& state) {
+  Тип тип(ВидТипа::Целое64);
+  std::string текст;
+  for (auto _ : state) {
+    Тип копия = копия_типа(тип);
+    текст.clear();
+    отладочный_текст_типа(копия, текст);
+    benchmark::DoNotOptimize(текст.data());
+  }
+}
+BENCHMARK(BM_ПримитивныйТип);
+
+}  // namespace
+}  // namespace тувра
