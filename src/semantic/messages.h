@@ -51,6 +51,36 @@ std::string тип_поля_не_поддержан(std::string_view струк�
 std::string опциональное_поле(std::string_view структура, std::string_view поле);
 
 // Statements
+std::string переменная_уже_объявлена(std::string_view имя);
+std::string переменная_уже_объявлена_в_области(std::string_view имя);
+std::string присваивание_неизменной(std::string_view имя);
+std::string не_удалось_вывести_тип(std::string_view имя);
+std::string индекс_цели_не_целый(const Тип& индекс);
+std::string индексация_цели_не_массива(const Тип& тип);
+std::string поле_не_у_структуры(std::string_view поле, const Тип& тип);
+std::string структура_цели_не_найдена(std::string_view структура);
+std::string нет_поля_цели(std::string_view структура, std::string_view поле);
+std::string доступ_через_точку_не_к_структуре(const Тип& тип);
+std::string условие_если(const Тип& условие);
+std::string условие_пока();
+std::string для_каждого_не_коллекция(const Тип& коллекция);
+std::string прервать_вне_цикла();
+std::string продолжить_вне_цикла();
+std::string возврат_без_типа_возврата();
+std::string возврат_без_значения(const Тип& ожидался);
+std::string ошибка_не_текст(const Тип& сообщение);
+std::string возврат_не_реализует_контракт(std::string_view структура, std::string_view контракт);
+std::string создать_канал_без_аргументов();
+std::string структура_не_реализует_контракт(std::string_view имя, std::string_view структура,
+                                            std::string_view контракт);
+std::string контракт_справа_не_структура(std::string_view имя, std::string_view контракт, const Тип& получено);
+std::string массив_без_размера(std::string_view имя, std::string_view элемент);
+std::string элементы_массива_другого_типа(std::string_view имя, const Тип& элементы, const Тип& объявлен);
+std::string опциональный_не_скаляр(std::string_view имя, const Тип& тип);
+std::string опциональный_параметр_функции(std::string_view функция, std::string_view параметр);
+std::string опциональный_возврат_функции(std::string_view функция);
+std::string функция_не_возвращает_на_всех_путях(std::string_view функция);
+std::string метод_не_возвращает_на_всех_путях(std::string_view метод);
 
 // Expressions
 std::string ошибка_ожидает_текст(const Тип& тип);

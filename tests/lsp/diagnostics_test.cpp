@@ -49,3 +49,35 @@ TEST(Diagnostics, ParseErrorIsTheOnlyOne) {
 
 }  // namespace
 }  // namespace тувра::lsp
+
+namespace тувра::lsp {
+namespace {
+
+TEST(Diagnostics, AnalysisErrorStandsAtTheDocumentStart) {
+  // The error is about line 3; the diagnostic still covers the first character only.
+  const auto список = диагностика_текста("функция ф()\n\n  прервать;\nконец\n");
+  ASSERT_EQ(список.size(), 1u);
+  EXPECT_EQ(список[0].range, (Range{{0, 0}, {0, 1}}));
+  EXPECT_EQ(список[0].severity, DiagnosticSeverity::Error);
+  EXPECT_EQ(список[0].source, "Тувра");
+  EXPECT_EQ(список[0].message,
+            "[без точной позиции] 'прервать' можно использовать только внутри цикла ('пока' или 'для каждого')");
+}
+
+TEST(Diagnostics, AnalysisErrorsWithoutALineGetTheSamePrefix) {
+  const auto список = диагностика_текста("структура Т\nконец\nструктура Т\nконец\n");
+  ASSERT_EQ(список.size(), 1u);
+  EXPECT_EQ(список[0].range, (Range{{0, 0}, {0, 1}}));
+  EXPECT_EQ(список[0].message.rfind("[без точной позиции] структура 'Т' объявлена повторно", 0), 0u);
+}
+
+TEST(Diagnostics, AParseErrorHidesAnalysisErrors) {
+  // The body would fail the analysis, but the parse fails first and alone is reported.
+  const auto список = диагностика_текста("функция ф()\n  прервать;\nконец\nфункция (\n");
+  ASSERT_EQ(список.size(), 1u);
+  EXPECT_EQ(список[0].range.start.line, 3u);
+  EXPECT_EQ(список[0].message.find("[без точной позиции]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace тувра::lsp

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "parser/front_end.h"
+#include "semantic/analyser.h"
+#include "semantic/program_analysis.h"
 
 namespace тувра::lsp {
 
@@ -20,9 +22,15 @@ Diagnostic из_ошибки_разбора(ОшибкаРазбора ошиб�
   return создать_диагностику(ошибка.строка, ошибка.столбец, std::move(ошибка.сообщение_ошибки));
 }
 
-// The semantic analysis of the parsed program: its first error's message, or nothing.
-// Until the analyser is part of the front end every parsed program passes.
-std::optional<std::string> ошибка_анализа(const Программа&) { return std::nullopt; }
+// The semantic analysis of the parsed program as the main file alone: its first error's
+// message, or nothing.
+std::optional<std::string> ошибка_анализа(const Программа& программа) {
+  Анализатор анализатор = новый_анализатор();
+  const std::vector<std::optional<std::string>> имена_модулей(программа.объявления.size());
+  auto итог = анализировать_программу(анализатор, программа, {}, имена_модулей);
+  if (итог) return std::nullopt;
+  return std::move(итог).error().сообщение_ошибки;
+}
 
 }  // namespace
 
