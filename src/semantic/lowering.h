@@ -3,6 +3,7 @@
 // nested wrappers may run to any depth.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +15,13 @@ namespace тувра {
 
 struct Анализатор;
 
+// The longest instance name a lowering gives a generic type; a longer one lowers to `Неизвестен`.
+inline constexpr std::size_t предел_имени_экземпляра = 100000;
+
 // Context-free: a plain name is always `Структура`; a generic type other than `Список` of one
 // and `Словарь` of two arguments is the `Структура` of its instance name; no arguments or an
-// array without size give `Неизвестен`. Never fails.
+// array without size give `Неизвестен`, and so does an instance name past
+// предел_имени_экземпляра. Never fails.
 Тип тип_из_синтаксиса(const СинтаксическийТип& тип);
 
 // As тип_из_синтаксиса, but a declared contract's name, at the top or as the element of a
