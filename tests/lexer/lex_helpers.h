@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <concepts>
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -20,6 +21,23 @@ inline void PrintTo(const ОшибкаРазбора& ошибка, std::ostream
 }  // namespace тувра
 
 namespace тувра::тест {
+
+// Where one token stands: line, column and character indices.
+struct Место {
+  std::size_t строка, столбец, начало, окончание;
+  bool operator==(const Место&) const = default;
+};
+
+inline void PrintTo(const Место& м, std::ostream* поток) {
+  *поток << "{" << м.строка << ", " << м.столбец << ", " << м.начало << ", " << м.окончание << "}";
+}
+
+// A text with the places of all its tokens.
+struct СлучайМест {
+  std::string описание;
+  std::string текст;
+  std::vector<Место> места;  // of every token, КонецФайла included
+};
 
 // The tokens view `текст`, which must outlive them.
 inline Итог<СписокТокенов, ОшибкаРазбора> лексировать(std::string_view текст) {

@@ -9,20 +9,9 @@
 namespace тувра {
 namespace {
 
-struct Место {
-  std::size_t строка, столбец, начало, окончание;
-  bool operator==(const Место&) const = default;
-};
-
-void PrintTo(const Место& м, std::ostream* поток) {
-  *поток << "{" << м.строка << ", " << м.столбец << ", " << м.начало << ", " << м.окончание << "}";
-}
-
-struct Случай {
-  std::string описание;
-  std::string текст;
-  std::vector<Место> места;  // of every token, КонецФайла included
-};
+using тест::Место;
+using тест::СлучайМест;
+using Случай = СлучайМест;
 
 TEST(ПозицииТокенов, Таблица) {
   const std::vector<Случай> таблица = {

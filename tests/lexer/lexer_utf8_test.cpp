@@ -12,20 +12,9 @@
 namespace тувра {
 namespace {
 
-struct Место {
-  std::size_t строка, столбец, начало, окончание;
-  bool operator==(const Место&) const = default;
-};
-
-void PrintTo(const Место& м, std::ostream* поток) {
-  *поток << "{" << м.строка << ", " << м.столбец << ", " << м.начало << ", " << м.окончание << "}";
-}
-
-struct Случай {
-  std::string описание;
-  std::string текст;
-  std::vector<Место> места;  // of every token, КонецФайла included
-};
+using тест::Место;
+using тест::СлучайМест;
+using Случай = СлучайМест;
 
 // Checks each token against the text decoded into characters: line and column counted over the
 // decoded characters up to the token, and a name equal to its characters as written.
