@@ -2,6 +2,7 @@
 // no shell, empty standard input, no terminal prompts; both outputs captured whole.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +11,18 @@
 
 namespace тувра::пакеты {
 
+// Generous for a clone over a slow network; past it git is stuck, not slow.
+inline constexpr std::chrono::minutes кПределGit{10};  // named in причины::git_превысил_время
+
 struct ВыводGit {
-  int код_выхода = -1;   // -1 when git was ended by a signal
+  int код_выхода = -1;   // -1 when git was ended by a signal or by the time limit
+  bool истекло = false;  // git was stopped after кПределGit
   std::string вывод;     // standard output, UTF-8 with invalid bytes replaced
   std::string ошибки;    // standard error, likewise
 
-  bool успех() const { return код_выхода == 0; }
+  bool успех() const { return код_выхода == 0 && !истекло; }
+  // What a failure message shows: git's standard error, or why git was stopped.
+  std::string причина() const;
 };
 
 // The error is the system's text when the program could not be started.

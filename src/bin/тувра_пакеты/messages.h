@@ -15,6 +15,10 @@ inline constexpr std::string_view слишком_большой = "файл бо
 inline constexpr std::string_view папка_пакетов_ссылка = "папка 'пакеты' — символическая ссылка";
 inline constexpr std::size_t кПределЧтения = 16u * 1024u * 1024u;
 
+// git runs.
+inline constexpr std::string_view git_превысил_время =
+    "git не завершился за 10 минут и остановлен вместе со всем, что он запустил";
+
 // Package names.
 inline constexpr std::string_view имя_с_запятой =
     "имя содержит ',' — в метаданных запятая разделяет имена требующих пакетов";
