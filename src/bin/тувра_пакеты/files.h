@@ -33,6 +33,9 @@ namespace тувра::пакеты {
 // The reason of a failed file operation: the system's text, or the package manager's own words.
 std::string текст_ошибки(const платформа::ОшибкаФайла& ошибка);
 
+// The path from the root of the file system (links not resolved), for a git that runs elsewhere.
+Итог<std::string, std::string> от_корня(const std::string& путь);
+
 // True when the entry itself exists (a link counts as an entry and is not followed).
 bool сведения_доступны(const std::string& путь);
 

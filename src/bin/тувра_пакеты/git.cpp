@@ -4,6 +4,7 @@
 
 #include "messages.h"
 #include "support/platform/environment.h"
+#include "support/platform/files.h"
 #include "support/platform/process.h"
 #include "text.h"
 
@@ -39,8 +40,34 @@ std::string разрешённые_протоколы(std::optional<std::string_
   return итог;
 }
 
-// The parent's environment with git's terminal prompt turned off and the transports limited.
-std::vector<std::string> окружение_для_git() {
+// What `git rev-parse --local-env-vars` lists: variables that point git at one repository, its
+// index or its objects, or hand it settings for one run. The caller's would make git work on the
+// caller's repository instead of the clone or the index copy.
+constexpr std::string_view кПеременныеРепозитория[] = {
+    "GIT_ALTERNATE_OBJECT_DIRECTORIES", "GIT_CONFIG",      "GIT_CONFIG_PARAMETERS", "GIT_CONFIG_COUNT",
+    "GIT_OBJECT_DIRECTORY",             "GIT_DIR",         "GIT_WORK_TREE",         "GIT_IMPLICIT_WORK_TREE",
+    "GIT_GRAFT_FILE",                   "GIT_INDEX_FILE",  "GIT_NO_REPLACE_OBJECTS", "GIT_REPLACE_REF_BASE",
+    "GIT_PREFIX",                       "GIT_INTERNAL_SUPER_PREFIX", "GIT_SHALLOW_FILE", "GIT_COMMON_DIR",
+};
+
+// Variables set here, whatever the caller had.
+constexpr std::string_view кСвоиПеременные[] = {"GIT_TERMINAL_PROMPT", "GIT_CEILING_DIRECTORIES"};
+
+std::string_view имя_переменной(std::string_view переменная) { return переменная.substr(0, переменная.find('=')); }
+
+bool отбросить(std::string_view имя) {
+  for (std::string_view своя : кПеременныеРепозитория) {
+    if (имя == своя) return true;
+  }
+  for (std::string_view своя : кСвоиПеременные) {
+    if (имя == своя) return true;
+  }
+  return false;
+}
+
+// The parent's environment without the repository's variables, with git's terminal prompt off,
+// the transports limited and no search for a repository above `потолок`.
+std::vector<std::string> окружение_для_git(std::string_view потолок) {
   std::vector<std::string> окружение;
   std::optional<std::string> свои_протоколы;
   for (std::string& переменная : платформа::окружение()) {
@@ -48,9 +75,10 @@ std::vector<std::string> окружение_для_git() {
       свои_протоколы = переменная.substr(кПеременнаяПротоколов.size());
       continue;
     }
-    if (!начинается_с(переменная, "GIT_TERMINAL_PROMPT=")) окружение.push_back(std::move(переменная));
+    if (!отбросить(имя_переменной(переменная))) окружение.push_back(std::move(переменная));
   }
   окружение.emplace_back("GIT_TERMINAL_PROMPT=0");
+  окружение.push_back("GIT_CEILING_DIRECTORIES=" + std::string(потолок));
   окружение.push_back(разрешённые_протоколы(свои_протоколы));
   return окружение;
 }
@@ -62,8 +90,13 @@ std::string ВыводGit::причина() const {
   return std::string(причины::git_превысил_время);
 }
 
-Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы) {
-  платформа::ЗапускПрограммы запуск{"git", аргументы, {}, окружение_для_git(), кПределGit};
+Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы, const std::string& папка,
+                                         std::chrono::milliseconds предел) {
+  // git compares the folders it walks through with its ceiling after resolving links.
+  auto полный = платформа::полный_путь(папка);
+  if (!полный) return Неудача{полный.error().текст};
+  const std::string_view потолок = платформа::родитель_пути(*полный);
+  платформа::ЗапускПрограммы запуск{"git", аргументы, *полный, окружение_для_git(потолок), предел};
   auto итог = платформа::выполнить_программу(запуск);
   if (!итог) return Неудача{std::move(итог).error()};
   ВыводGit вывод;

@@ -25,8 +25,12 @@ struct ВыводGit {
   std::string причина() const;
 };
 
+// Runs git with `папка` as its working folder: an existing folder of this run's own (an empty
+// clone folder, the index copy), above which git looks for no repository, so that no `.git` of
+// the project or the caller is found; the caller's variables that name a repository are dropped.
 // The error is the system's text when the program could not be started.
-Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы);
+Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы, const std::string& папка,
+                                         std::chrono::milliseconds предел = кПределGit);
 
 // Refuses a URL, branch or tag that git would take for an option.
 Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, std::string_view что);

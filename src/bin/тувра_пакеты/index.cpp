@@ -2,11 +2,15 @@
 
 #include <iostream>
 
+#include "clone_folder.h"
 #include "commands.h"
 #include "files.h"
 #include "git.h"
+#include "index_copy.h"
+#include "local_repository.h"
 #include "settings.h"
 #include "support/platform/files.h"
+#include "support/propagate.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -17,24 +21,38 @@ constexpr std::string_view кИмяКаталога = "каталог.пакет
 
 bool запись_есть(const std::string& путь) { return сведения_доступны(путь); }
 
-Итог<Пусто, std::string> подтянуть_копию(const std::string& папка) {
-  auto запуск = запустить_git({"-C", папка, "pull", "--ff-only"});
+// Hooks are looked for in an empty folder of ours, and no file-system monitor is asked: the
+// pull must not run whatever the copy was given.
+Итог<Пусто, std::string> подтянуть_копию(const std::string& папка, bool чужая) {
+  ТУВРА_ТРЕБОВАТЬ(проверить_копию_индекса(папка, чужая));
+  ТУВРА_ВЗЯТЬ(абсолютная, от_корня(папка));
+  ТУВРА_ВЗЯТЬ(крючки, временная_папка());
+  ТУВРА_ТРЕБОВАТЬ(пересоздать_временную_папку(крючки));
+  ТУВРА_ВЗЯТЬ(путь_крючков, от_корня(крючки));
+  auto запуск = запустить_git({"-c", "core.hooksPath=" + путь_крючков, "-c", "core.fsmonitor=false", "-C", абсолютная,
+                               "pull", "--ff-only"},
+                              папка);
+  удалить_тихо(крючки);
   if (!запуск) return Неудача{"не удалось запустить git: " + запуск.error()};
   if (!запуск->успех()) return Неудача{"git pull не удался: " + запуск->причина()};
   return Пусто{};
 }
 
 Итог<Пусто, std::string> скачать_копию(const std::string& адрес, const std::string& папка) {
-  auto проверка = проверить_аргумент_git(адрес, "адрес индекса");
-  if (!проверка) return проверка;
+  ТУВРА_ВЗЯТЬ(адрес_git, адрес_для_git(адрес, "адрес индекса"));
   // A leftover without .git is no copy; if it cannot go, the clone will say why.
   (void)пл::удалить_дерево(папка);
   const std::string_view родитель = пл::родитель_пути(папка);
   if (auto создана = пл::создать_папки(родитель.empty() ? "." : родитель); !создана) {
     return Неудача{"не удалось создать папку настроек: " + текст_ошибки(создана.error())};
   }
-  // "--" keeps a folder that happens to start with '-' from being read as an option too.
-  auto запуск = запустить_git({"clone", "--depth", "1", "--", адрес, папка});
+  // git runs in the new, empty index folder and clones into it; "--" keeps a folder that
+  // happens to start with '-' from being read as an option too.
+  if (auto создана = пл::создать_папки(папка); !создана) {
+    return Неудача{"не удалось создать папку настроек: " + текст_ошибки(создана.error())};
+  }
+  ТУВРА_ВЗЯТЬ(цель, от_корня(папка));
+  auto запуск = запустить_git({"clone", "--depth", "1", "--", адрес_git, цель}, папка);
   if (!запуск) return Неудача{"не удалось запустить git (установлен ли он?): " + запуск.error()};
   if (!запуск->успех()) return Неудача{"git clone индекса не удался: " + запуск->причина()};
   return Пусто{};
@@ -72,7 +90,8 @@ bool запись_есть(const std::string& путь) { return сведени�
   if (запись_есть(пл::соединить_пути(папка, ".git"))) {
     // The URL is only shown: an existing copy pulls from the remote it was cloned from.
     std::cout << "Обновляю локальную копию индекса (" << для_терминала(адрес) << ")...\n";
-    получено = подтянуть_копию(папка);
+    // Below the current folder the copy may have come with the project.
+    получено = подтянуть_копию(папка, !пл::путь_абсолютный(папка));
   } else {
     std::cout << "Скачиваю индекс впервые (" << для_терминала(адрес) << ")...\n";
     получено = скачать_копию(адрес, папка);

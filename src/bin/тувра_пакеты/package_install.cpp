@@ -2,12 +2,14 @@
 
 #include <iostream>
 
+#include "clone_folder.h"
 #include "files.h"
 #include "git.h"
 #include "installed.h"
+#include "local_repository.h"
 #include "messages.h"
-#include "support/platform/environment.h"
 #include "support/platform/files.h"
+#include "support/propagate.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -26,23 +28,6 @@ constexpr std::string_view кТребуется = "требуется_пакет
 
 std::string папка_пакета(const std::string& имя) { return пл::соединить_пути("пакеты", имя); }
 
-Итог<std::string, std::string> временная_папка() {
-  auto корень = пл::временная_папка();
-  if (!корень) return Неудача{"не удалось найти системную временную папку: " + корень.error()};
-  return пл::соединить_пути(*корень, "тувра_пакет_" + std::to_string(пл::номер_процесса()));
-}
-
-// The clone folder is made here, owner-only, so that no other user can have put
-// or swapped anything in it; one left by someone else makes the creation fail.
-Итог<Пусто, std::string> создать_временную_папку(const std::string& папка) {
-  if (auto создана = пл::создать_личную_папку(папка); !создана) {
-    return Неудача{"не удалось создать временную папку '" + папка + "': " + текст_ошибки(создана.error())};
-  }
-  return Пусто{};
-}
-
-void удалить_тихо(const std::string& папка) { (void)пл::удалить_дерево(папка); }
-
 Итог<Пусто, std::string> клонировать(const Зависимость& запись, const std::string& папка) {
   std::vector<std::string> аргументы{"clone", "--depth", "1"};
   const std::optional<std::string>& ссылка = запись.ветка ? запись.ветка : запись.версия;
@@ -51,15 +36,13 @@ void удалить_тихо(const std::string& папка) { (void)пл::уда
     if (!проверка) return проверка;
     аргументы.insert(аргументы.end(), {"--branch", *ссылка});
   }
-  auto проверка = проверить_аргумент_git(запись.источник, "адрес репозитория");
-  if (!проверка) return проверка;
-  // "--": neither the URL nor a temporary folder that begins with '-' is read as an option.
-  аргументы.insert(аргументы.end(), {"--", запись.источник, папка});
-
-  удалить_тихо(папка);
-  auto создана = создать_временную_папку(папка);
-  if (!создана) return создана;
-  auto запуск = запустить_git(аргументы);
+  ТУВРА_ВЗЯТЬ(адрес, адрес_для_git(запись.источник, "адрес репозитория"));
+  ТУВРА_ТРЕБОВАТЬ(пересоздать_временную_папку(папка));
+  // git runs inside the new folder and clones into it by its absolute path; "--": neither the URL
+  // nor a folder that begins with '-' is read as an option.
+  ТУВРА_ВЗЯТЬ(цель, от_корня(папка));
+  аргументы.insert(аргументы.end(), {"--", адрес, цель});
+  auto запуск = запустить_git(аргументы, папка);
   if (!запуск) return Неудача{"не удалось запустить git (установлен ли он?): " + запуск.error()};
   if (!запуск->успех()) return Неудача{"git clone не удался для '" + запись.имя + "': " + запуск->причина()};
   return Пусто{};
@@ -81,10 +64,11 @@ void удалить_тихо(const std::string& папка) { (void)пл::уда
   if (копия) return Пусто{};
   // A link would bring in whatever file of this machine it points at.
   if (копия.error().причина == пл::ПричинаОшибки::Ссылка) {
-    return Неудача{"не удалось скопировать '" + откуда + "': это символическая ссылка, такие файлы не копируются"};
+    return Неудача{"не удалось скопировать '" + имя_для_терминала(откуда) +
+                   "': это символическая ссылка, такие файлы не копируются"};
   }
   // A folder fails with the system's words; a device or a pipe is never read.
-  return Неудача{"не удалось скопировать '" + откуда + "': " + текст_ошибки(копия.error())};
+  return Неудача{"не удалось скопировать '" + имя_для_терминала(откуда) + "': " + текст_ошибки(копия.error())};
 }
 
 // Copies the .код files of the clone's root; returns how many.
@@ -103,7 +87,7 @@ void удалить_тихо(const std::string& папка) { (void)пл::уда
     auto копия = скопировать_файл(пл::соединить_пути(клон, запись.имя),
                                   пл::соединить_пути(папка_пакета(имя), запись.имя));
     if (!копия) return Неудача{std::move(копия).error()};
-    std::cout << "  -> пакеты/" << имя << "/" << для_терминала(запись.имя) << "\n";
+    std::cout << "  -> пакеты/" << имя << "/" << имя_для_терминала(запись.имя) << "\n";
     ++скопировано;
   }
   return скопировано;
