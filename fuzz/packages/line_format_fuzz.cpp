@@ -40,7 +40,8 @@ void проверить_имя(const std::string& имя) {
   if (!проверить_имя_пакета(имя)) return;
   требовать(проверить_путь_пакета(имя).has_value());
   требовать(имя.find(',') == std::string::npos && имя != ".метаданные");
-  требовать(имя_для_терминала(имя) == имя);
+  // The program reads names only from UTF-8 text; the parser itself takes any bytes.
+  if (это_utf8(имя)) требовать(имя_для_терминала(имя) == имя);
 }
 
 // What reaches the terminal is UTF-8 and holds no control character but the line feed; a name

@@ -85,6 +85,8 @@ std::vector<std::string> окружение_для_git(std::string_view пото
 
 }  // namespace
 
+static_assert(кПределGit == std::chrono::minutes(10), "причины::git_превысил_время names the limit");
+
 std::string ВыводGit::причина() const {
   if (!истекло) return ошибки;
   return std::string(причины::git_превысил_время);

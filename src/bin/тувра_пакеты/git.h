@@ -12,7 +12,7 @@
 namespace тувра::пакеты {
 
 // Generous for a clone over a slow network; past it git is stuck, not slow.
-inline constexpr std::chrono::minutes кПределGit{10};  // named in причины::git_превысил_время
+inline constexpr std::chrono::minutes кПределGit{10};
 
 struct ВыводGit {
   int код_выхода = -1;   // -1 when git was ended by a signal or by the time limit
