@@ -12,6 +12,8 @@ bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 wine icu-devtools dpkg-d
 triple=x86_64-w64-mingw32
 compiler_version=$($triple-g++-posix -dumpfullversion)
 jobs=$(nproc)
+# Part of every cached folder's name: raise it when a build below changes.
+recipe=1
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tuvra/windows
 mkdir -p "$cache"
 # One build of the cache at a time; a second script waits instead of building the same thing.
@@ -36,7 +38,7 @@ fetch_source() {  # fetch_source PACKAGE VERSION: unpacks the source package int
   if [ ! -f "$dsc" ]; then
     mkdir -p "$cache/apt/sources" "$cache/apt/lists/partial" "$cache/apt/cache" "$cache/sources"
     for entries in /etc/apt/sources.list.d/*.sources; do
-      [ -f "$entries" ] && sed 's/^Types:.*/Types: deb-src/' "$entries" && echo
+      if [ -f "$entries" ]; then sed 's/^Types:.*/Types: deb-src/' "$entries"; echo; fi
     done > "$cache/apt/sources/tuvra-src.sources"
     if [ -f /etc/apt/sources.list ]; then
       sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > "$cache/apt/sources/tuvra-src.list"
@@ -51,7 +53,7 @@ fetch_source() {  # fetch_source PACKAGE VERSION: unpacks the source package int
 # already holds NAME at VERSION; prints the prefix. An interrupted build leaves nothing behind.
 build_once() {
   local name=$1 version=$2 build=$3
-  local prefix="$cache/$name-$version-gcc$compiler_version"
+  local prefix="$cache/$name-$version-gcc$compiler_version-r$recipe"
   if [ ! -f "$prefix/.built" ]; then
     echo "Building $name $version for Windows into $prefix" >&2
     rm -rf "$prefix" "$prefix.tmp"
@@ -84,8 +86,8 @@ build_icu() {
   printf '%s\n' "CROSS_ICU_VERSION=${version%%-*}" 'TOOLEXEEXT=' 'TOOLBINDIR=$(cross_buildroot)/bin' \
     'TOOLLIBDIR=/usr/lib' 'INVOKE=' 'PKGDATA_INVOKE=' > host/config/icucross.mk
   : > host/config/icucross.inc
-  icupkg -l "$data" | grep -vxE 'uts46\.nrm|root\.res|pool\.res|res_index\.res|cnvalias\.icu' > remove.txt
-  icupkg -r remove.txt "$data" "small/$(basename "$data")"
+  host/bin/icupkg -l "$data" | grep -vxE 'uts46\.nrm|root\.res|pool\.res|res_index\.res|cnvalias\.icu' > remove.txt
+  host/bin/icupkg -r remove.txt "$data" "small/$(basename "$data")"
   cp "small/$(basename "$data")" "$data"
   (cd cross && CC=$triple-gcc-posix CXX=$triple-g++-posix ../icu/source/configure \
     --host=$triple --with-cross-build="$PWD/../host" --prefix="$prefix" \
