@@ -138,9 +138,13 @@ nlohmann_json=$(build_once nlohmann-json "$(source_version nlohmann-json3-dev)" 
 flock -u 9
 
 deps_list="$icu;$simdjson;$googletest;$nlohmann_json"
+# Other dependency folders (a new version or recipe): CMake must not keep the old ones it found.
+fresh=()
+[ "$(cat build-windows/dependencies 2>/dev/null)" = "$deps_list" ] || fresh=(--fresh)
 # The end-to-end tests of the Linux build in build/, when there is one, run against the Windows
 # server too.
-cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake "${fresh[@]}" -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DTUVRA_WINDOWS_DEPS="$deps_list" \
   -DTUVRA_LINUX_BUILD_DIR="$root/build" >/dev/null
+echo "$deps_list" > build-windows/dependencies
 cmake --build build-windows -j "$jobs"
