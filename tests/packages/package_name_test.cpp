@@ -53,6 +53,12 @@ TEST(ИмяПакета, ОтвергаетИменаЛомающиеФорма�
       {"lpt5", "Windows"},
       {"CON .код", "Windows"},
       {"COM\xC2\xB9", "Windows"},
+      {"a<b", "запрещённый в именах файлов Windows"},
+      {"a>b", "запрещённый в именах файлов Windows"},
+      {"\"кавычки\"", "запрещённый в именах файлов Windows"},
+      {"a|b", "запрещённый в именах файлов Windows"},
+      {"что?", "запрещённый в именах файлов Windows"},
+      {"*", "запрещённый в именах файлов Windows"},
       {"имя.", "оканчивается точкой или пробелом"},
       {"имя ", "оканчивается точкой или пробелом"},
   };
@@ -64,6 +70,24 @@ TEST(ИмяПакета, ОтвергаетИменаЛомающиеФорма�
     EXPECT_NE(итог.error().find(причина), std::string::npos) << итог.error();
     // What an older install may have made under such a name can still be found and removed.
     EXPECT_TRUE(проверить_путь_пакета(имя).has_value()) << имя;
+  }
+}
+
+// Windows upper-cases each UTF-16 unit of a file name before comparing: such names share a folder.
+TEST(ИмяПакета, РегистрБукв) {
+  const std::vector<std::string> выбранные = {"Сеть", "ёлка", "ǅ", "straße", "\U0001D400"};
+  const std::vector<std::pair<std::string, std::string>> одна_папка = {
+      {"сеть", "Сеть"}, {"СЕТЬ", "Сеть"}, {"Ёлка", "ёлка"}, {"ǆ", "ǅ"}, {"STRAßE", "straße"}};
+  for (const auto& [имя, другое] : одна_папка) {
+    auto итог = проверить_регистр_имени(имя, выбранные);
+    ASSERT_FALSE(итог.has_value()) << имя;
+    EXPECT_EQ(итог.error(), "недопустимое имя пакета '" + имя + "': имя отличается от имени пакета '" + другое +
+                                "' только регистром букв — в Windows у них была бы одна папка внутри 'пакеты/'");
+  }
+  // The same name again is the same package; full case folding (ß → SS) and letters outside the
+  // Basic Multilingual Plane are not compared by Windows.
+  for (const std::string имя : {"Сеть", "strasse", "STRASSE", "\U0001D41A", "сети", "елка"}) {
+    EXPECT_TRUE(проверить_регистр_имени(имя, выбранные).has_value()) << имя;
   }
 }
 

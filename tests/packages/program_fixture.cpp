@@ -252,10 +252,20 @@ std::vector<std::string> Программа::окружение_программ
   return окружение;
 }
 
+bool под_эмулятором() { return std::getenv("TUVRA_PACKAGES_PROGRAM") != nullptr; }
+
 Вывод Программа::пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной) {
-  std::vector<std::string> argv{переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
+  std::vector<std::string> argv;
+  std::vector<std::string> окружение = окружение_программы();
+  if (под_эмулятором()) {
+    argv = {переменная("TUVRA_PACKAGES_EMULATOR"), переменная("TUVRA_PACKAGES_PROGRAM")};
+    // What Wine itself needs; the bridge git.exe comes first on the program's search path.
+    for (const char* имя : {"WINEPREFIX", "WINEDEBUG", "WINEPATH"}) окружение.push_back(std::string(имя) + "=" + переменная(имя));
+  } else {
+    argv = {переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
+  }
   argv.insert(argv.end(), аргументы.begin(), аргументы.end());
-  return запустить(argv, проект_, окружение_программы(), временная_, ссылка_временной, условия_);
+  return запустить(argv, проект_, окружение, временная_, ссылка_временной, условия_);
 }
 
 std::string Программа::строки_блокировки() {

@@ -41,6 +41,10 @@ struct Условия {
 Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение,
                 const fs::path& временная = {}, const fs::path& ссылка_временной = {}, const Условия& условия = {});
 
+// Whether the program under test is another build's, run by an emulator (the Windows program
+// under Wine): TUVRA_PACKAGES_PROGRAM and TUVRA_PACKAGES_EMULATOR name them.
+bool под_эмулятором();
+
 std::string прочитать(const fs::path& путь);
 void записать(const fs::path& путь, const std::string& текст);
 

@@ -1,6 +1,8 @@
 #include "commands.h"
+#include "support/platform/console.h"
 #include "support/platform/environment.h"
 
 int main(int argc, char** argv) {
+  const тувра::платформа::КонсольныйВывод вывод;
   return тувра::пакеты::главная_менеджера_пакетов(тувра::платформа::аргументы_программы(argc, argv));
 }

@@ -31,6 +31,12 @@ inline constexpr std::string_view имя_папки_метаданных =
     "'.метаданные' — служебная папка метаданных внутри 'пакеты/'";
 inline constexpr std::string_view имя_устройства_windows =
     "имя зарезервировано в Windows за устройством (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9)";
+inline constexpr std::string_view имя_с_символом_запрещённым_в_windows =
+    "имя содержит символ, запрещённый в именах файлов Windows (< > : \" / \\ | ? *)";
+inline std::string имя_отличается_регистром(std::string_view другое) {
+  return "имя отличается от имени пакета '" + std::string(другое) +
+         "' только регистром букв — в Windows у них была бы одна папка внутри 'пакеты/'";
+}
 inline constexpr std::string_view имя_с_точкой_или_пробелом_в_конце =
     "имя оканчивается точкой или пробелом — Windows их отбрасывает";
 

@@ -1,5 +1,8 @@
 #include "package_name.h"
 
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 #include <array>
 #include <cctype>
 
@@ -50,7 +53,36 @@ bool имя_устройства_windows(std::string_view имя) {
   return false;
 }
 
+// Windows compares file names after upper-casing each UTF-16 unit by the simple mapping: letters
+// outside the Basic Multilingual Plane stay as they are.
+std::u16string как_сравнивает_windows(std::string_view имя) {
+  std::u16string итог;
+  for (std::size_t i = 0; i < имя.size();) {
+    UChar32 знак = 0;
+    U8_NEXT(имя.data(), i, имя.size(), знак);
+    if (знак < 0) знак = 0xFFFD;
+    if (знак > 0xFFFF) {
+      итог += static_cast<char16_t>(0xD7C0 + (знак >> 10));
+      итог += static_cast<char16_t>(0xDC00 | (знак & 0x3FF));
+      continue;
+    }
+    const UChar32 заглавный = u_toupper(знак);
+    итог += static_cast<char16_t>(заглавный <= 0xFFFF ? заглавный : знак);
+  }
+  return итог;
+}
+
 }  // namespace
+
+Итог<Пусто, std::string> проверить_регистр_имени(std::string_view имя, const std::vector<std::string>& другие) {
+  const std::u16string своё = как_сравнивает_windows(имя);
+  for (const std::string& другое : другие) {
+    if (другое != имя && как_сравнивает_windows(другое) == своё) {
+      return Неудача{отказ(имя, причины::имя_отличается_регистром(имя_для_терминала(другое)))};
+    }
+  }
+  return Пусто{};
+}
 
 Итог<Пусто, std::string> проверить_путь_пакета(std::string_view имя) {
   if (имя.empty()) return Неудача{отказ_пути(имя, "имя пустое")};
@@ -74,6 +106,10 @@ bool имя_устройства_windows(std::string_view имя) {
   if (есть_управляющий_символ(имя)) return Неудача{отказ(имя, причины::имя_с_управляющим_символом)};
   if (есть_невидимый_символ(имя)) return Неудача{отказ(имя, причины::имя_с_невидимым_символом)};
   if (имя.find(',') != std::string_view::npos) return Неудача{отказ(имя, причины::имя_с_запятой)};
+  // Refused everywhere, so that a project installs alike on every system.
+  if (имя.find_first_of("<>\"|?*") != std::string_view::npos) {
+    return Неудача{отказ(имя, причины::имя_с_символом_запрещённым_в_windows)};
+  }
   if (имя == ".метаданные") return Неудача{отказ(имя, причины::имя_папки_метаданных)};
   if (имя_устройства_windows(имя)) return Неудача{отказ(имя, причины::имя_устройства_windows)};
   if (имя.back() == '.' || имя.back() == ' ') return Неудача{отказ(имя, причины::имя_с_точкой_или_пробелом_в_конце)};

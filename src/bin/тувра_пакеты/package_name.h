@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/expected.h"
 
@@ -16,5 +17,9 @@ namespace тувра::пакеты {
 
 // Everything a name must satisfy to be installed or added.
 Итог<Пусто, std::string> проверить_имя_пакета(std::string_view имя);
+
+// Refuses a name that Windows would take for one of `другие` (a different spelling that differs
+// only in letter case): both packages would share one folder.
+Итог<Пусто, std::string> проверить_регистр_имени(std::string_view имя, const std::vector<std::string>& другие);
 
 }  // namespace тувра::пакеты
