@@ -135,6 +135,7 @@ TEST_F(ЧужойGit, ПеременныеРепозиторияВызывающ
 }
 
 TEST_F(ЧужойGit, ЛокальныйРепозиторийСКаналомОтвергаетсяСразу) {
+  if (под_эмулятором()) GTEST_SKIP() << "Windows has no named pipes inside folders, and Wine blocks opening a Linux FIFO";
   auto& п = репозиторий("п").выпуск("п", "1.0.0");
   условия_.предел_секунд = 30;
   // What git reads of a repository before anything else; a pipe there blocks it for good.
@@ -177,6 +178,9 @@ TEST_F(ЧужойGit, ЛокальныйРепозиторийСКаналомО
 // git allows '"', '=' and blanks other than the ASCII space in tag names; a lock line holding
 // one would not read back, and the whole lock file would be lost on the next run.
 TEST_F(ЧужойGit, ТегиКоторыеБлокировкаНеУдержитПропускаются) {
+  if (под_эмулятором()) {
+    GTEST_SKIP() << "Wine cannot remove through Windows calls a Linux file whose name holds '\"', as git makes for such a tag";
+  }
   auto& а = репозиторий("а").выпуск("а", "1.0.0");
   а.файл("а.код", "// кавычка\n").коммит().аннотированный_тег("1.9.9-описание=\"");
   auto& б = репозиторий("б").выпуск("б", "1.0.0");

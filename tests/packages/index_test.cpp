@@ -25,9 +25,7 @@ class Индекс : public Программа {
     }
     if (дом != nullptr) окружение.push_back(std::string("HOME=") + дом);
     if (профиль != nullptr) окружение.push_back(std::string("USERPROFILE=") + профиль);
-    std::vector<std::string> argv{std::string(std::getenv("TUVRA_BUILD_DIR")) + "/тувра_пакеты"};
-    argv.insert(argv.end(), аргументы.begin(), аргументы.end());
-    return запустить(argv, проект_, окружение);
+    return пакеты_в_окружении(аргументы, окружение);
   }
 };
 
@@ -178,6 +176,8 @@ TEST_F(Индекс, ДомашняяПапка) {
       {неверный.c_str(), профиль.c_str(), профиль / ".тувра"},
   };
   for (const Случай& с : случаи) {
+    // Wine hands a Windows program U+FFFD for bytes that are not UTF-8.
+    if (под_эмулятором() && с.дом != nullptr && с.дом == неверный.c_str()) continue;
     const Вывод в = с_домом({"индекс-настроить", и.адрес()}, с.дом, с.профиль);
     EXPECT_EQ(в.код, 0) << в.stderr_;
     EXPECT_EQ(прочитать(с.настройки / "индекс_url.txt"), и.адрес());
@@ -194,6 +194,8 @@ TEST_F(Индекс, ДомашняяПапка) {
   EXPECT_THAT(обновлено.stdout_, StartsWith("Обновляю локальную копию индекса (" + и.адрес() + ")...\n"));
   EXPECT_TRUE(fs::exists(проект_ / ".тувра/индекс/.git"));
 
+  // Wine sets USERPROFILE for every Windows program.
+  if (под_эмулятором()) return;
   const Вывод без_дома = с_домом({"искать", "а"}, nullptr, nullptr);
   EXPECT_EQ(без_дома.код, 1);
   EXPECT_EQ(без_дома.stderr_, "Ошибка: не удалось определить домашнюю папку (нет ни HOME, ни USERPROFILE)\n");
@@ -203,7 +205,7 @@ TEST_F(Индекс, ПапкуНастроекНельзяСоздать) {
   записать(настройки(), "файл на месте папки");
   const Вывод в = пакеты({"индекс-настроить", "https://example.com/индекс"});
   EXPECT_EQ(в.код, 1);
-  EXPECT_THAT(в.stderr_, StartsWith("Ошибка: не удалось создать '" + настройки().string() + "': "));
+  EXPECT_THAT(в.stderr_, StartsWith("Ошибка: не удалось создать '" + путь_в_выводе(настройки()) + "': "));
 }
 
 }  // namespace

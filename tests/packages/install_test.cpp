@@ -238,7 +238,7 @@ TEST_F(Установка, НечитаемаяБлокировкаДаётПр�
   fs::remove(проект_ / "тувра.блокировка");
   fs::create_directory(проект_ / "тувра.блокировка");
   в = пакеты({"установить"});
-  EXPECT_THAT(в.stdout_, StartsWith("⚠️  не удалось прочитать 'тувра.блокировка' (Is a directory" + хвост));
+  EXPECT_THAT(в.stdout_, StartsWith("⚠️  не удалось прочитать 'тувра.блокировка' (" + текст_системы("Is a directory", "Directory name invalid") + хвост));
   EXPECT_EQ(в.код, 1);
   EXPECT_THAT(в.stderr_, StartsWith("Ошибка: не удалось записать 'тувра.блокировка': "));
 }
@@ -285,6 +285,7 @@ TEST_F(Установка, РепозиторийБезФайловКода) {
 }
 
 TEST_F(Установка, ПапкаИСсылкаСИменемФайлаКодаНеКопируются) {
+  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   auto& a = репозиторий("a").файл("папка.код/x", "x").файл("a.код", "").коммит();
   манифест("a = git " + a.адрес() + "\n");
   Вывод в = пакеты({"установить"});
@@ -338,7 +339,8 @@ TEST_F(Установка, ОшибкиМанифеста) {
   fs::remove(проект_ / "тувра.зависимости");
   fs::create_directory(проект_ / "тувра.зависимости");
   в = пакеты({"установить"});
-  EXPECT_EQ(в.stderr_, "Ошибка: не удалось прочитать 'тувра.зависимости': Is a directory\n");
+  EXPECT_EQ(в.stderr_, "Ошибка: не удалось прочитать 'тувра.зависимости': " +
+                           текст_системы("Is a directory", "Directory name invalid") + "\n");
 }
 
 TEST_F(Установка, ПустойМанифестУдаляетБлокировку) {
@@ -371,6 +373,8 @@ TEST_F(Установка, ОшибкиGitИТегов) {
   в = пакеты({"установить"});
   EXPECT_THAT(в.stderr_, StartsWith("Ошибка: git ls-remote не удался для '" + (корень_ / "нет").string() + "': "));
 
+  // Under Wine the bridge git.exe stays on WINEPATH, which an empty PATH does not take away.
+  if (под_эмулятором()) return;
   манифест("a = git " + a.адрес() + "\n");
   путь_поиска_ = (корень_ / "пусто").string();
   в = пакеты({"установить"});
@@ -450,6 +454,7 @@ TEST_F(Установка, ЗначенияСМинусомНеСтановят�
 // Someone else's link in place of the clone folder is removed, not followed, and the
 // clone goes into a folder the program makes itself.
 TEST_F(Установка, ЧужаяСсылкаНаМестеВременнойПапки) {
+  if (под_эмулятором()) GTEST_SKIP() << "the link is named after the Linux process id of Wine, not the Windows one, and Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   auto& a = репозиторий("a").выпуск("a", "1.0.0");
   const fs::path чужая = корень_ / "чужая";
   записать(чужая / "подброшенный.код", "// чужой\n");
@@ -463,6 +468,7 @@ TEST_F(Установка, ЧужаяСсылкаНаМестеВременно�
 
 // A `git` earlier on PATH that reports how it was started, then runs the real one.
 TEST_F(Установка, GitНеЖдётЧеловекаИКлонируетВЗакрытуюПапку) {
+  if (под_эмулятором()) GTEST_SKIP() << "the Windows program starts the bridge git.exe on WINEPATH, not a Linux wrapper on PATH";
   std::string настоящий;
   for (const char* п : {"/usr/bin/git", "/usr/local/bin/git", "/bin/git"}) {
     if (fs::exists(п)) настоящий = п;

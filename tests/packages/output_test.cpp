@@ -47,6 +47,7 @@ TEST_F(Терминал, ПотерянныйВыводНеСчитаетсяУ�
 }
 
 TEST_F(Терминал, ИменаФайловИПакетовНеДобавляютСтрок) {
+  if (под_эмулятором()) GTEST_SKIP() << "Windows file names cannot hold control characters, and Wine does not show such Linux names as they are";
   auto& п = репозиторий("п")
                 .файл("a\nГотово: подделка.код", "")
                 .файл("b\x9b" "c.код", "")

@@ -252,15 +252,52 @@ std::vector<std::string> Программа::окружение_программ
   return окружение;
 }
 
+namespace {
+
+// A Linux path as the Windows program sees it: Wine maps the Linux root to drive Z:.
+std::string путь_windows(std::string_view путь) {
+  if (путь.empty() || путь.front() != '/') return std::string(путь);
+  return "Z:" + std::string(путь);
+}
+
+// Wine keeps HOME, TEMP and TMP from Windows programs: the launcher sets them from
+// TUVRA_WINE_SET_… . Wine's own scratch files stay out of the run's temporary folder, and the
+// bridge git.exe comes first on the program's search path.
+std::vector<std::string> окружение_под_эмулятором(std::vector<std::string> окружение, const fs::path& временная) {
+  std::vector<std::string> итог;
+  for (std::string& переменная_ : окружение) {
+    const std::string имя = переменная_.substr(0, переменная_.find('='));
+    const std::string значение = переменная_.substr(std::min(переменная_.size(), имя.size() + 1));
+    if (имя == "TMPDIR") continue;
+    if (имя == "HOME" || имя == "USERPROFILE") итог.push_back("TUVRA_WINE_SET_" + имя + "=" + путь_windows(значение));
+    итог.push_back(std::move(переменная_));
+  }
+  for (const char* имя : {"TEMP", "TMP"}) итог.push_back(std::string("TUVRA_WINE_SET_") + имя + "=" + путь_windows(временная.string()));
+  for (const char* имя : {"WINEPREFIX", "WINEDEBUG", "WINEPATH"}) итог.push_back(std::string(имя) + "=" + переменная(имя));
+  return итог;
+}
+
+}  // namespace
+
 bool под_эмулятором() { return std::getenv("TUVRA_PACKAGES_PROGRAM") != nullptr; }
 
+std::string текст_системы(std::string_view на_linux, std::string_view под_wine) {
+  return std::string(под_эмулятором() ? под_wine : на_linux);
+}
+
+std::string путь_в_выводе(const fs::path& путь) { return под_эмулятором() ? путь_windows(путь.string()) : путь.string(); }
+
 Вывод Программа::пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной) {
+  return пакеты_в_окружении(аргументы, окружение_программы(), ссылка_временной);
+}
+
+Вывод Программа::пакеты_в_окружении(const std::vector<std::string>& аргументы, std::vector<std::string> окружение,
+                                    const fs::path& ссылка_временной) {
   std::vector<std::string> argv;
-  std::vector<std::string> окружение = окружение_программы();
   if (под_эмулятором()) {
-    argv = {переменная("TUVRA_PACKAGES_EMULATOR"), переменная("TUVRA_PACKAGES_PROGRAM")};
-    // What Wine itself needs; the bridge git.exe comes first on the program's search path.
-    for (const char* имя : {"WINEPREFIX", "WINEDEBUG", "WINEPATH"}) окружение.push_back(std::string(имя) + "=" + переменная(имя));
+    argv = {переменная("TUVRA_PACKAGES_EMULATOR"), переменная("TUVRA_PACKAGES_LAUNCHER"),
+            переменная("TUVRA_PACKAGES_PROGRAM")};
+    окружение = окружение_под_эмулятором(std::move(окружение), временная_);
   } else {
     argv = {переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
   }

@@ -45,6 +45,12 @@ struct Условия {
 // under Wine): TUVRA_PACKAGES_PROGRAM and TUVRA_PACKAGES_EMULATOR name them.
 bool под_эмулятором();
 
+// The system's text for an error as the program under test gives it: Linux's, or Wine's words.
+std::string текст_системы(std::string_view на_linux, std::string_view под_wine);
+
+// An absolute path as the program under test prints it: Wine maps the Linux root to drive Z:.
+std::string путь_в_выводе(const fs::path& путь);
+
 std::string прочитать(const fs::path& путь);
 void записать(const fs::path& путь, const std::string& текст);
 
@@ -79,6 +85,8 @@ class Программа : public ::testing::Test {
 
   Репозиторий& репозиторий(const std::string& имя);
   Вывод пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной = {});
+  Вывод пакеты_в_окружении(const std::vector<std::string>& аргументы, std::vector<std::string> окружение,
+                           const fs::path& ссылка_временной = {});
   void манифест(const std::string& текст) { записать(проект_ / "тувра.зависимости", текст); }
   std::string метаданные(const std::string& пакет) { return прочитать(проект_ / "пакеты" / пакет / ".метаданные"); }
   std::string блокировка() { return прочитать(проект_ / "тувра.блокировка"); }

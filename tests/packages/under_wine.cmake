@@ -10,8 +10,9 @@ if(NOT TUVRA_LINUX_BUILD_DIR OR NOT EXISTS ${linux_tests}/tuvra_packages_program
   return()
 endif()
 # Wine reads its search path in Windows form; the Linux root is drive Z:.
-string(REPLACE "/" "\\" bridge_folder "Z:${CMAKE_CURRENT_BINARY_DIR}/wine_git_bridge/bin")
+string(REPLACE "/" "\\" bridge_folder "Z:${CMAKE_CURRENT_BINARY_DIR}/wine/bin")
 set(program_under_wine TUVRA_PACKAGES_PROGRAM=${TUVRA_PROGRAM_DIR}/тувра_пакеты.exe TUVRA_PACKAGES_EMULATOR=${TUVRA_WINE}
+    TUVRA_PACKAGES_LAUNCHER=${CMAKE_CURRENT_BINARY_DIR}/wine/tuvra_wine_launcher.exe
     WINEDEBUG=-all WINEPREFIX=${TUVRA_WINE_PREFIX} "WINEPATH=${bridge_folder}")
 # Shards: every run starts Windows processes, each git call two more.
 foreach(test tuvra_packages_program_test tuvra_packages_index_test)

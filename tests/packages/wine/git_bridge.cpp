@@ -131,7 +131,7 @@ int main() {
       "mapfile -d '' a < " + в_кавычках(папка_unix + "/args") + "\n" +
       "env -u GIT_DIR" + переменные(перевести) + " git \"${a[@]}\" > " + в_кавычках(папка_unix + "/out") + " 2> " +
       в_кавычках(папка_unix + "/err") + " < /dev/null\n" + "echo $? > " + в_кавычках(папка_unix + "/status.tmp") +
-      "\nmv " + в_кавычках(папка_unix + "/status.tmp") + " " + в_кавычках(папка_unix + "/status") + "\n";
+      "\n/bin/mv " + в_кавычках(папка_unix + "/status.tmp") + " " + в_кавычках(папка_unix + "/status") + "\n";
   if (!записать(папка + L"\\args", список) || !записать(папка + L"\\run.sh", сценарий)) return 125;
 
   std::wstring строка = L"/bin/bash " + в_utf16(папка_unix + "/run.sh");
