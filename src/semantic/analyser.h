@@ -144,9 +144,9 @@ struct Анализатор {
   // Function name → the one module declaring it, when not in реестр_функций.
   УпорядоченнаяТаблица<std::string, std::string> модуль_функции;
 
-  // Instances are keyed by their template and lowered type arguments. The instance maps name
-  // an instance once its body passed; the declarations hold what uses read from before its
-  // body is checked, so a use inside that body (recursion) finds its signature.
+  // Instances are keyed by their template and lowered type arguments. The instance maps hold an
+  // instance's name once its body passed; the declaration maps hold what uses read, from before
+  // its body is checked, so that a use inside that body (recursion) finds its signature.
   // (function, type argument) → instance name; → the instance.
   УпорядоченнаяТаблица<КлючЭкземпляраФункции, std::string> экземпляры_функций;
   УпорядоченнаяТаблица<КлючЭкземпляраФункции, ЭкземплярФункции> объявления_экземпляров_функций;

@@ -50,8 +50,9 @@ bool части_знают_контракты(const Синтаксис& тип) 
   return обобщённый && (это_список(*обобщённый) || это_словарь(*обобщённый));
 }
 
-// The `Структура` of a generic type's instance. Escaped quotes double a nested instance name at
-// every level of `Ящик<Список<Ящик<…>>>`; past the bound the type cannot be named, so it stays
+// The `Структура` of a generic type's instance. Every level of `Ящик<Список<Ящик<…>>>` escapes
+// the quotes and backslashes of the name inside it once more, doubling them, so the name is
+// built no further than just past its bound. Past it the type cannot be named and stays
 // `Неизвестен`, or, when the caller asks to know (обрезано), keeps the cut name and says so.
 Тип тип_экземпляра(std::string_view база, std::span<const Тип> части, bool* обрезано) {
   ИмяЭкземпляра имя = имя_экземпляра_в_пределе(база, части, предел_имени_экземпляра);
