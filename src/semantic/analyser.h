@@ -162,8 +162,10 @@ struct Анализатор {
   УпорядоченноеМножество<std::string> имена_экземпляров_функций;
   УпорядоченноеМножество<std::string> имена_экземпляров_методов;
   УпорядоченнаяТаблица<std::string, КлючЭкземпляраСтруктуры> ключи_экземпляров_структур;
-  // Instantiations started and not yet finished, nested one in another.
+  // Instantiations started and not yet finished, nested one in another, and the name of the
+  // innermost one whose body is being checked (null outside instance bodies).
   std::size_t инстанциаций_в_работе = 0;
+  const std::string* экземпляр_в_проверке = nullptr;
   // What this run has spent on instances, against its budget: instances started and the
   // nodes of their substituted declarations.
   std::size_t экземпляров_начато = 0;

@@ -16,7 +16,8 @@ namespace тувра {
 // Instances of all kinds started (a struct instance with all its methods counts once).
 inline constexpr std::size_t предел_экземпляров = 10000;
 // Syntax nodes of all instance declarations built: statements, expressions, assignment
-// targets and the parts of their types, after the substitution.
+// targets and the parts of their types, after the substitution. Checking a node costs more
+// when its types are big, so big types count as more nodes (учесть_тип_в_экземпляре).
 inline constexpr std::size_t предел_узлов_экземпляров = 2000000;
 
 // The instance (its name, parameters and result), kept under (функция, the lowered argument).
@@ -31,5 +32,10 @@ inline constexpr std::size_t предел_узлов_экземпляров = 20
 // `Структура`(instance name); afterwards таблица_структур and реестр_методов hold the instance.
 ИтогАнализа<Тип> инстанцировать_структуру(Анализатор& анализатор, std::string_view структура,
                                           const СписокСинтаксическихТипов& аргументы);
+
+// A type an expression of an instance body yields, charged to the budget of nodes: a value
+// of many parts or long names costs as much more to copy and compare as it is bigger than
+// one node. Nothing is charged outside instance bodies.
+ИтогПроверки учесть_тип_в_экземпляре(Анализатор& анализатор, const Тип& тип);
 
 }  // namespace тувра

@@ -61,12 +61,25 @@ std::string много_экземпляров(std::string_view последни�
 // 600 array types of different sizes.
 std::string большие_тела(bool в_структуре) {
   std::string текст = в_структуре ? "структура Я<Т>\n  Т з;\n  функция м(Т х)\n" : "функция ф<Т>(Т х)\n";
-  for (int i = 0; i < 1000; ++i) текст += "  Т а" + std::to_string(i) + " = х;\n";
+  for (int i = 0; i < 1000; ++i) текст += "  Т а" + std::to_string(i) + " = неуказано;\n";
   текст += в_структуре ? "  конец\nконец\n" : "конец\n";
   текст += "функция главная()\n";
   for (int i = 1; i <= 600; ++i) {
     текст += "  вывести(" + std::string(в_структуре ? "Я" : "ф") + "<целое[" + std::to_string(i) + "]>(неуказано));\n";
   }
+  return текст + "конец\n";
+}
+
+// A small template whose body uses a value of 127 type parts three thousand times (a call of a
+// function of the program), used with nine types: each use copies the whole type.
+std::string большие_значения() {
+  std::string тип = "целое";
+  for (int i = 0; i < 6; ++i) тип = "Словарь<" + тип + ", " + тип + ">";
+  std::string текст = "функция большой(): " + тип + "\n  вернуть неуказано;\nконец\nфункция ф<Т>(Т х)\n";
+  for (int i = 0; i < 300; ++i) текст += "  вывести(большой(), большой(), большой(), большой(), большой(), большой(), "
+                                         "большой(), большой(), большой(), большой());\n";
+  текст += "конец\nфункция главная()\n";
+  for (int i = 1; i <= 9; ++i) текст += "  вывести(ф<целое[" + std::to_string(i) + "]>(неуказано));\n";
   return текст + "конец\n";
 }
 
@@ -119,11 +132,15 @@ INSTANTIATE_TEST_SUITE_P(
                       "51: " + много_экземпляров("С::м14__Список(Канал(Список(Список(Список(Список(Канал(Канал(Канал("
                                                  "Список(Список(Канал(Список(Целое)))))))))))))"),
                       64 * МиБ},
-        // 4002 nodes per instance: the 500th would pass two million.
+        // 4002 nodes per instance: the 500th would pass two million, refused before it is built.
         СлучайБюджета{"большие_тела_функции", [] { return большие_тела(false); },
                       "1503: " + много_работы("ф__Массив { элемент: Целое, размер: 500 }"), 64 * МиБ},
         СлучайБюджета{"большие_тела_методов", [] { return большие_тела(true); },
                       "1506: " + много_работы("Я__Массив { элемент: Целое, размер: 500 }"), 64 * МиБ},
+        // 126 nodes more for each use of the big value: the sixth instance stops while its body
+        // is checked, at the line of the template's statement.
+        СлучайБюджета{"большие_значения", большие_значения,
+                      "75: " + много_работы("ф__Массив { элемент: Целое, размер: 6 }"), 64 * МиБ},
         // Analysed to their end: each instance keeps its signature, not its body.
         СлучайБюджета{"обобщённая_программа", [] { return обобщённая_программа(73 * 1024); }, "", 64 * МиБ},
         СлучайБюджета{"две_тысячи_методов", [] { return структура_со_многими_методами(2000, 50); }, "", 64 * МиБ}));
