@@ -197,7 +197,7 @@ bool имя_метода_занято(const Анализатор& а, std::strin
 }
 
 // By a struct of the program (a template too) or an instance of another key; the same key's
-// instance still being built is not another (its methods then stop at error 8).
+// instance still being built is not another (its methods then stop as instantiated again).
 bool имя_структуры_занято(const Анализатор& а, const std::string& имя, std::string_view структура,
                           std::span<const Тип> аргументы) {
   if (const КлючЭкземпляраСтруктуры* ключ = а.ключи_экземпляров_структур.найти(имя)) {
