@@ -2,7 +2,9 @@
 
 #include <span>
 #include <string>
+#include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "semantic/instance_names.h"
@@ -99,16 +101,21 @@ constexpr std::size_t байт_имени_на_узел = 256;
   return Пусто{};
 }
 
-// Statements, expressions and assignment targets of a body; its types are counted apart.
+// Statements, expressions and assignment targets of a body, in one walk; its types are counted
+// apart.
 std::size_t узлов_кроме_типов(const СписокИнструкций& тело) {
   std::size_t узлов = 0;
-  const auto считать = [&](const auto&) {
-    ++узлов;
-    return true;
+  std::vector<std::variant<const Инструкция*, const УзелВыражения*, const ЦельПрисваивания*>> ждут;
+  const auto положить = [&](const auto& ребёнок) {
+    if constexpr (!std::is_same_v<std::remove_cvref_t<decltype(ребёнок)>, СинтаксическийТип>) ждут.emplace_back(&ребёнок);
   };
-  обход::обойти<Инструкция>(тело, считать);
-  обход::обойти<УзелВыражения>(тело, считать);
-  обход::обойти<ЦельПрисваивания>(тело, считать);
+  обход::для_детей(тело, положить);
+  while (!ждут.empty()) {
+    const auto узел = ждут.back();
+    ждут.pop_back();
+    ++узлов;
+    std::visit([&](const auto* у) { обход::для_детей(*у, положить); }, узел);
+  }
   return узлов;
 }
 
