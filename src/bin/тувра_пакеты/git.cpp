@@ -55,14 +55,25 @@ constexpr std::string_view кСвоиПеременные[] = {"GIT_TERMINAL_PRO
 
 std::string_view имя_переменной(std::string_view переменная) { return переменная.substr(0, переменная.find('=')); }
 
+// Windows reads variable names without regard to case: "Git_Dir" is GIT_DIR there.
+bool то_же_имя(std::string_view а, std::string_view б) {
+  if (а.size() != б.size()) return false;
+  for (std::size_t i = 0; i < а.size(); ++i) {
+    const auto заглавная = [](char знак) { return знак >= 'a' && знак <= 'z' ? static_cast<char>(знак - 'a' + 'A') : знак; };
+    if (заглавная(а[i]) != заглавная(б[i])) return false;
+  }
+  return true;
+}
+
 bool отбросить(std::string_view имя) {
   for (std::string_view своя : кПеременныеРепозитория) {
-    if (имя == своя) return true;
+    if (то_же_имя(имя, своя)) return true;
   }
   for (std::string_view своя : кСвоиПеременные) {
-    if (имя == своя) return true;
+    if (то_же_имя(имя, своя)) return true;
   }
-  return false;
+  // Ours is added once; the user's own list is read from its exact name only.
+  return то_же_имя(имя, кПеременнаяПротоколов.substr(0, кПеременнаяПротоколов.size() - 1));
 }
 
 // The parent's environment without the repository's variables, with git's terminal prompt off,
