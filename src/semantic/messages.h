@@ -49,6 +49,8 @@ std::string слабая_не_структура(std::string_view структу
 std::string неизвестный_тип_поля(std::string_view структура, std::string_view поле, std::string_view тип);
 std::string тип_поля_не_поддержан(std::string_view структура, std::string_view поле);
 std::string опциональное_поле(std::string_view структура, std::string_view поле);
+// No thread with the analysis's stack (размер bytes) could be made: the analysis did not run.
+std::string стек_анализа_не_выделен(std::size_t размер);
 
 // Statements
 std::string переменная_уже_объявлена(std::string_view имя);
