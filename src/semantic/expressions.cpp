@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "semantic/calls.h"
+#include "semantic/instantiation.h"
 #include "semantic/messages.h"
 #include "semantic/methods.h"
 #include "semantic/suggestions.h"
+#include "support/propagate.h"
 
 namespace тувра {
 
@@ -200,10 +202,12 @@ bool одного_целого_вида(const Тип& левый, const Тип& 
   }
   auto тип = тип_основания(анализатор, *узел);
   if (!тип) return тип;
+  ТУВРА_ТРЕБОВАТЬ(учесть_тип_в_экземпляре(анализатор, *тип));
   Тип текущий = std::move(*тип);
   for (auto шаг = шаги.rbegin(); шаг != шаги.rend(); ++шаг) {
     auto следующий = подняться(анализатор, *шаг, std::move(текущий));
     if (!следующий) return следующий;
+    ТУВРА_ТРЕБОВАТЬ(учесть_тип_в_экземпляре(анализатор, *следующий));
     текущий = std::move(*следующий);
   }
   return текущий;

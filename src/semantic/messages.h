@@ -199,5 +199,9 @@ std::string метод_инстанциирован_повторно(std::string
 std::string слишком_глубокая_вложенность_инстанциаций(std::string_view шаблон);
 std::string слишком_большой_тип(std::string_view шаблон);
 std::string имя_экземпляра_занято(std::string_view имя_экземпляра);
+// The start of the name, cut at a character boundary to 200 bytes.
+std::string слишком_длинное_имя_экземпляра(std::string_view имя_экземпляра, std::size_t предел);
+std::string слишком_много_инстанциаций(std::size_t предел, std::string_view имя_экземпляра);
+std::string слишком_много_работы_инстанциации(std::size_t предел, std::string_view имя_экземпляра);
 
 }  // namespace тувра::сообщения
