@@ -249,6 +249,19 @@ TEST_F(ЧужойGit, КопияИндексаИзПроектаНеЗапуск
   EXPECT_THAT(в.stdout_, EndsWith("Готово: в индексе 2 пакет(ов).\n"));
   без_метки("post-merge");
 
+  // Settings that are a link to a file elsewhere are not handed to git.
+  const fs::path чужие = корень_ / "чужие.config";
+  fs::copy_file(копия / ".git" / "config", чужие);
+  git_в(корень_,
+        {"config", "--file", чужие.string(), "remote.origin.uploadpack", сценарий_().string() + " git-upload-pack"});
+  fs::remove(копия / ".git" / "config");
+  fs::create_symlink(чужие, копия / ".git" / "config");
+  const Вывод настройки_ссылкой = пакеты({"индекс-обновить"});
+  EXPECT_EQ(настройки_ссылкой.stderr_,
+            "Ошибка: локальная копия индекса '.тувра/индекс' не принимается: '.git/config' в ней — не обычный файл "
+            "— удали эту папку и повтори 'тувра_пакеты индекс-обновить'\n");
+  без_метки("a linked .git/config");
+
   // A ".git" that sends git elsewhere is no copy of ours.
   fs::remove_all(копия / ".git");
   fs::create_directory_symlink(индекс.путь() / ".git", копия / ".git");

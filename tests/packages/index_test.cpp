@@ -84,6 +84,14 @@ TEST_F(Индекс, ОшибкиGit) {
   EXPECT_THAT(pull.stderr_, StartsWith("Ошибка: git pull не удался: "));
   EXPECT_GT(pull.stderr_.size(), std::string("Ошибка: git pull не удался: \n").size()) << "git's own words follow";
 
+  // No git on the search path.
+  const std::string путь = путь_поиска_;
+  путь_поиска_ = (корень_ / "пусто").string();
+  const Вывод без_git = пакеты({"индекс-обновить"});
+  EXPECT_EQ(без_git.код, 1);
+  EXPECT_EQ(без_git.stderr_, "Ошибка: не удалось запустить git: No such file or directory\n");
+  путь_поиска_ = путь;
+
   // A clone from nowhere.
   fs::remove_all(настройки() / "индекс");
   ASSERT_EQ(пакеты({"индекс-настроить", (корень_ / "нет_такого").string()}).код, 0);
@@ -91,6 +99,27 @@ TEST_F(Индекс, ОшибкиGit) {
   EXPECT_EQ(clone.код, 1);
   EXPECT_EQ(clone.stdout_, "Скачиваю индекс впервые (" + (корень_ / "нет_такого").string() + ")...\n");
   EXPECT_THAT(clone.stderr_, StartsWith("Ошибка: git clone индекса не удался: "));
+}
+
+// Run in a folder removed after the start: a relative index address cannot be made absolute,
+// and the command says so before it removes or fetches anything. From the project it works.
+TEST_F(Индекс, ТекущаяПапкаУдалена) {
+  индекс(кДва);
+  ASSERT_EQ(пакеты({"индекс-настроить", "../репо/индекс"}).код, 0);
+  const fs::path удалённая = корень_ / "удалённая";
+  fs::create_directories(удалённая);
+  const std::vector<std::string> argv = {"sh", "-c", "rmdir \"$PWD\" && exec \"$0\" \"$@\"",
+                                         std::string(std::getenv("TUVRA_BUILD_DIR")) + "/тувра_пакеты",
+                                         "индекс-обновить"};
+  const Вывод в = учесть(запустить(argv, удалённая, окружение_программы()));
+  EXPECT_EQ(в.код, 1);
+  EXPECT_EQ(в.stdout_, "Скачиваю индекс впервые (../репо/индекс)...\n");
+  EXPECT_EQ(в.stderr_, "Ошибка: не удалось определить текущую папку: No such file or directory\n");
+  EXPECT_FALSE(fs::exists(настройки() / "индекс"));
+
+  const Вывод из_проекта = пакеты({"индекс-обновить"});
+  EXPECT_EQ(из_проекта.код, 0) << из_проекта.stderr_;
+  EXPECT_THAT(из_проекта.stdout_, HasSubstr("Готово: в индексе 2 пакет(ов).\n"));
 }
 
 TEST_F(Индекс, ПустойАдресВФайлеДоходитДоGit) {

@@ -336,6 +336,20 @@ TEST_F(Установка, ОшибкиМанифеста) {
                        "UTF-8\n");
   EXPECT_FALSE(fs::exists(проект_ / "пакеты"));
 
+  // Every error of the line format comes back unchanged, with the number of its own line.
+  const std::vector<std::pair<std::string, std::string>> строки = {
+      {"# заметка\na = git u описание=\"без конца\n", "строка 2: не найдена закрывающая кавычка у 'описание=\"...'"},
+      {"a = git u версия=1.0.0 ветка=main\n",
+       "строка 1: 'ветка=' и 'версия=' взаимоисключающие — укажи только одно ('версия' — если это семантическая "
+       "версия вида X.Y.Z, для разрешения конфликтов; 'ветка' — для произвольного git-рефа)"},
+  };
+  for (const auto& [текст, ошибка] : строки) {
+    манифест(текст);
+    в = пакеты({"установить"});
+    EXPECT_EQ(в.stderr_, "Ошибка: " + ошибка + "\n");
+    EXPECT_FALSE(fs::exists(проект_ / "пакеты"));
+  }
+
   fs::remove(проект_ / "тувра.зависимости");
   fs::create_directory(проект_ / "тувра.зависимости");
   в = пакеты({"установить"});
@@ -490,6 +504,20 @@ TEST_F(Установка, GitНеЖдётЧеловекаИКлонируетВ
   const Вывод в = пакеты({"установить"});
   ASSERT_EQ(в.код, 0) << в.stderr_;
   EXPECT_EQ(прочитать(журнал), "ls-remote prompt=0 stdin=пусто mode=-\nclone prompt=0 stdin=пусто mode=700\n");
+}
+
+// A git that reports a good clone but leaves nothing behind: the install stops with the reason
+// instead of taking the package for one without module files.
+TEST_F(Установка, GitБезКлона) {
+  записать(корень_ / "обёртка/git", "#!/bin/sh\nfor last in \"$@\"; do :; done\nrm -rf \"$last\"\n");
+  fs::permissions(корень_ / "обёртка/git", fs::perms::owner_all);
+  путь_поиска_ = (корень_ / "обёртка").string() + ":" + путь_поиска_;
+  манифест("a = git https://example.com/a\n");
+  const Вывод в = пакеты({"установить"});
+  EXPECT_EQ(в.код, 1);
+  EXPECT_EQ(в.stdout_, "Устанавливаю 'a' из https://example.com/a...\n");
+  EXPECT_EQ(в.stderr_, "Ошибка: не удалось прочитать клонированный репозиторий 'a': No such file or directory\n");
+  EXPECT_TRUE(fs::is_empty(проект_ / "пакеты/a"));
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ TEST(АдресДляGit, ОтносительныйПутьСтановится
       {"", ""},  // git says for itself that there is no such repository
   };
   for (const auto& [адрес, для_git] : случаи) {
-    auto итог = адрес_для_git(адрес, "адрес репозитория");
+    auto итог = адрес_для_git(адрес, аргумент_git::АдресРепозиторияСМинусом);
     ASSERT_TRUE(итог.has_value()) << адрес << ": " << итог.error();
     EXPECT_EQ(*итог, для_git) << адрес;
   }
-  auto минус = адрес_для_git("-u", "адрес индекса");
+  auto минус = адрес_для_git("-u", аргумент_git::АдресИндексаСМинусом);
   ASSERT_FALSE(минус.has_value());
   EXPECT_EQ(минус.error().rfind("адрес индекса '-u' начинается с '-'", 0), 0u) << минус.error();
 }

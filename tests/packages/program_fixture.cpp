@@ -10,8 +10,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
+
+#include "message_recognition.h"
 
 namespace тувра::пакеты::испытания {
 namespace {
@@ -227,7 +230,31 @@ void Программа::SetUp() {
                     "LC_ALL=C.UTF-8"};
 }
 
-void Программа::TearDown() { fs::remove_all(корень_); }
+void Программа::TearDown() {
+  записать_виды();
+  fs::remove_all(корень_);
+}
+
+Вывод Программа::учесть(Вывод вывод) {
+  выводы_.push_back(вывод.stdout_);
+  выводы_.push_back(вывод.stderr_);
+  return вывод;
+}
+
+void Программа::записать_виды() const {
+  if (выводы_.empty()) return;
+  const Распознаватель распознаватель;
+  std::set<ВидСообщения> виды;
+  for (const std::string& вывод : выводы_) {
+    for (ВидСообщения вид : распознаватель.виды(вывод)) виды.insert(вид);
+  }
+  const auto* испытание = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string имя = std::string(испытание->test_suite_name()) + "." + испытание->name();
+  std::replace(имя.begin(), имя.end(), '/', '_');
+  fs::create_directories(папка_видов());
+  std::ofstream файл(папка_видов() / имя, std::ios::trunc);
+  for (ВидСообщения вид : виды) файл << статья(вид).имя << "\n";
+}
 
 Репозиторий& Программа::репозиторий(const std::string& имя) {
   auto место = репозитории_.find(имя);
@@ -302,7 +329,7 @@ std::string путь_в_выводе(const fs::path& путь) { return под_�
     argv = {переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
   }
   argv.insert(argv.end(), аргументы.begin(), аргументы.end());
-  return запустить(argv, проект_, окружение, временная_, ссылка_временной, условия_);
+  return учесть(запустить(argv, проект_, окружение, временная_, ссылка_временной, условия_));
 }
 
 std::string Программа::строки_блокировки() {

@@ -93,6 +93,8 @@ class Программа : public ::testing::Test {
   // The lock file without its four comment lines.
   std::string строки_блокировки();
   std::vector<std::string> окружение_программы() const;
+  // Keeps the run's output for the message coverage test, which reads what every test saw.
+  Вывод учесть(Вывод вывод);
 
   Условия условия_;
   fs::path корень_;
@@ -103,6 +105,11 @@ class Программа : public ::testing::Test {
   std::vector<std::string> дополнительное_окружение_;
   std::string путь_поиска_;
   std::map<std::string, Репозиторий> репозитории_;
+
+ private:
+  void записать_виды() const;
+
+  std::vector<std::string> выводы_;
 };
 
 }  // namespace тувра::пакеты::испытания

@@ -2,9 +2,11 @@
 // what a killed run left half-written is cleared by the next one.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include <gmock/gmock.h>
@@ -64,6 +66,38 @@ TEST_F(ОдинЗапуск, ВторойЗапускЖдётИОтказыва�
   EXPECT_EQ(в.код, 0) << в.stderr_;
   EXPECT_EQ(файлы_под(проект_ / "пакеты"),
             (std::vector<std::string>{"п/.метаданные", "п/п.код", "старый/старый.код"}));
+}
+
+// The lock file's place taken by a folder, a link or a pipe: the run stops before it reads or
+// writes anything, without waiting, and a link's target is neither opened for writing nor changed.
+TEST_F(ОдинЗапуск, МестоЗамкаЗанятоНеФайлом) {
+  манифест("п = git https://example.com/п\n");
+  const fs::path замок = проект_ / ".тувра_пакеты.замок";
+  const fs::path цель = корень_ / "цель";
+  struct Случай {
+    const char* что;
+    std::function<void()> сделать;
+    std::string причина;
+  };
+  const std::vector<Случай> случаи = {
+      {"папка", [&] { fs::create_directory(замок); }, "Is a directory"},
+      {"ссылка", [&] { fs::create_symlink(цель, замок); }, "символическая ссылка"},
+      {"канал", [&] { ASSERT_EQ(::mkfifo(замок.c_str(), 0600), 0); },
+       "это не обычный файл (устройство, канал или сокет)"},
+  };
+  for (const Случай& с : случаи) {
+    записать(цель, "чужое");
+    fs::remove_all(замок);
+    с.сделать();
+    const Вывод в = пакеты({"установить"});
+    EXPECT_FALSE(в.истекло) << с.что;
+    EXPECT_EQ(в.код, 1) << с.что;
+    EXPECT_EQ(в.stdout_, "") << с.что;
+    EXPECT_EQ(в.stderr_,
+              "Ошибка: не удалось занять проект для этой команды ('.тувра_пакеты.замок'): " + с.причина + "\n");
+    EXPECT_FALSE(fs::exists(проект_ / "пакеты")) << с.что;
+    EXPECT_EQ(прочитать(цель), "чужое") << с.что;
+  }
 }
 
 // Two installs started together: each finds the tree whole, neither reports success over a

@@ -205,6 +205,49 @@ TEST_F(Чужое, НеудачнаяЗаписьБлокировкиОстав�
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// The disk fills while a package's metadata is written, or while the requester line of a package
+// with a long name is added to it: the install stops and names the package; the old text stays.
+TEST_F(Чужое, НеудачнаяЗаписьМетаданных) {
+  auto& п = пакет("п");
+  const fs::path шаблоны = корень_ / "шаблоны";
+  fs::create_directories(шаблоны);
+  дополнительное_окружение_.push_back("GIT_TEMPLATE_DIR=" + шаблоны.string());
+  условия_.предел_файла = 900;
+  const std::string слишком(1000, 'x');
+  манифест("п = git " + п.адрес() + " описание=\"" + слишком + "\"\n");
+  Вывод в = пакеты({"установить"});
+  отказ(в, "не удалось записать метаданные для 'п': " + std::string(std::strerror(EFBIG)));
+  EXPECT_THAT(в.stdout_, HasSubstr("  -> пакеты/п/п.код\n"));
+  EXPECT_FALSE(fs::exists(пакеты_() / "п" / ".метаданные"));
+
+  const std::string длинное(200, 'q');
+  auto& требующий = репозиторий(длинное).файл("q.код", "").файл("тувра.зависимости", "п = git " + п.адрес() + "\n");
+  требующий.коммит();
+  const std::string впритык(700, 'x');
+  манифест("п = git " + п.адрес() + " описание=\"" + впритык + "\"\n" + длинное + " = git " + требующий.адрес() +
+           "\n");
+  в = пакеты({"установить"});
+  отказ(в, "не удалось обновить метаданные 'п': " + std::string(std::strerror(EFBIG)));
+  EXPECT_EQ(метаданные("п"), "имя=п\nисточник=" + п.адрес() + "\nописание=" + впритык + "\n");
+}
+
+// A temporary folder that is not there, or one in which no folder can be made: the install stops
+// before git runs, with the reason.
+TEST_F(Чужое, ВременнаяПапкаНедоступна) {
+  auto& п = пакет("п");
+  манифест("п = git " + п.адрес() + "\n");
+  дополнительное_окружение_.push_back("TMPDIR=" + (корень_ / "нет").string());
+  Вывод в = пакеты({"установить"});
+  отказ(в, "не удалось найти системную временную папку: No such file or directory");
+
+  дополнительное_окружение_.back() = "TMPDIR=/proc";
+  в = пакеты({"установить"});
+  EXPECT_EQ(в.код, 1);
+  EXPECT_THAT(в.stderr_, StartsWith("Ошибка: не удалось создать временную папку '/proc/тувра_пакет_"));
+  EXPECT_THAT(в.stderr_, ::testing::EndsWith("': No such file or directory\n"));
+  EXPECT_FALSE(fs::exists(пакеты_() / "п"));
+}
+
 TEST_F(Чужое, ОпасныеТранспортыGitЗакрыты) {
   условия_.ввод_без_конца = true;
   // The user's own git settings open "ext::", which runs a command; a manifest must not use that.
@@ -276,6 +319,7 @@ TEST_F(Чужое, ИменаЛомающиеФорматыОтвергаютс�
       {"lpt1.код", "зарезервировано в Windows"},
       {"имя.", "оканчивается точкой или пробелом"},
       {"\x1b]0;заголовок\x07", "управляющий символ"},
+      {std::string("a\0b", 3), "нулевой байт"},
   };
   for (const auto& [имя, причина] : случаи) {
     манифест(имя + " = git " + п.адрес() + "\n");

@@ -4,6 +4,7 @@
 // reads stop at a size cap, and a file is replaced whole (a new file renamed over it).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@
 #include "support/platform/files.h"
 
 namespace тувра::пакеты {
+
+// The largest file read; the message СлишкомБольшой names it.
+inline constexpr std::size_t кПределЧтения = 16u * 1024u * 1024u;
 
 // The file `внутри` below `папка`: `папка` itself is taken as the user gave it, every
 // component of `внутри` must be a real folder or, last, a regular file.

@@ -96,11 +96,11 @@ std::vector<std::string> окружение_для_git(std::string_view пото
 
 }  // namespace
 
-static_assert(кПределGit == std::chrono::minutes(10), "причины::git_превысил_время names the limit");
+static_assert(кПределGit == std::chrono::minutes(10), "the message GitПревысилВремя names the limit");
 
 std::string ВыводGit::причина() const {
   if (!истекло) return ошибки;
-  return std::string(причины::git_превысил_время);
+  return сообщения::git_превысил_время();
 }
 
 Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы, const std::string& папка,
@@ -120,11 +120,8 @@ std::string ВыводGit::причина() const {
   return вывод;
 }
 
-Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, std::string_view что) {
-  if (!значение.empty() && значение.front() == '-') {
-    return Неудача{std::string(что) + " '" + std::string(значение) +
-                   "' начинается с '-' — git принял бы это за свой параметр, такое значение не принимается"};
-  }
+Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, АргументGit что) {
+  if (!значение.empty() && значение.front() == '-') return Неудача{сообщения::аргумент_с_минусом(что, значение)};
   return Пусто{};
 }
 

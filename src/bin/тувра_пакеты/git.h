@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "messages.h"
 #include "support/expected.h"
 
 namespace тувра::пакеты {
@@ -32,7 +33,7 @@ struct ВыводGit {
 Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы, const std::string& папка,
                                          std::chrono::milliseconds предел = кПределGit);
 
-// Refuses a URL, branch or tag that git would take for an option.
-Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, std::string_view что);
+// Refuses a URL, branch or tag that git would take for an option, with the message of `что`.
+Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, АргументGit что);
 
 }  // namespace тувра::пакеты

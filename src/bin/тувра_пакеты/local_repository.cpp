@@ -95,7 +95,7 @@ std::optional<std::string> папка_из_файла_git(std::string_view пу�
   return Пусто{};
 }
 
-Итог<std::string, std::string> адрес_для_git(const std::string& адрес, std::string_view что) {
+Итог<std::string, std::string> адрес_для_git(const std::string& адрес, АргументGit что) {
   ТУВРА_ТРЕБОВАТЬ(проверить_аргумент_git(адрес, что));
   const std::optional<std::string> путь = локальный_путь(адрес);
   if (!путь) return адрес;

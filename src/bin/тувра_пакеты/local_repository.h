@@ -7,12 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "messages.h"
 #include "support/expected.h"
 
 namespace тувра::пакеты {
 
 // The address for git's command line, or why it is refused (`что` names it in the message).
-Итог<std::string, std::string> адрес_для_git(const std::string& адрес, std::string_view что);
+Итог<std::string, std::string> адрес_для_git(const std::string& адрес, АргументGit что);
 
 // Refuses the local repository at the absolute `путь` (shown as `адрес`) when a file git reads
 // before anything else (config, HEAD, packed-refs, shallow, commondir, objects/info/alternates)

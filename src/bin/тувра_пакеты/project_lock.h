@@ -4,11 +4,15 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 #include "support/expected.h"
 #include "support/platform/file_lock.h"
 
 namespace тувра::пакеты {
+
+// The lock file in the project folder.
+inline constexpr std::string_view кФайлЗамка = ".тувра_пакеты.замок";
 
 // How long a second run waits for the first before it gives up.
 inline constexpr std::chrono::seconds кОжиданиеПроекта{5};

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "messages.h"
 #include "support/platform/environment.h"
 #include "support/platform/files.h"
 #include "text.h"
@@ -20,7 +21,7 @@ std::optional<std::string> переменная_utf8(std::string_view имя) {
 Итог<std::string, std::string> папка_настроек() {
   std::optional<std::string> дом = переменная_utf8("HOME");
   if (!дом) дом = переменная_utf8("USERPROFILE");
-  if (!дом) return Неудача{std::string("не удалось определить домашнюю папку (нет ни HOME, ни USERPROFILE)")};
+  if (!дом) return Неудача{сообщения::нет_домашней_папки()};
   return пл::соединить_пути(*дом, ".тувра");
 }
 
