@@ -250,6 +250,7 @@ TEST_F(ЧужойGit, КопияИндексаИзПроектаНеЗапуск
   без_метки("post-merge");
 
   // Settings that are a link to a file elsewhere are not handed to git.
+  if (под_эмулятором()) return;  // Wine shows a Linux symbolic link as what it points to
   const fs::path чужие = корень_ / "чужие.config";
   fs::copy_file(копия / ".git" / "config", чужие);
   git_в(корень_,

@@ -85,6 +85,8 @@ TEST_F(Индекс, ОшибкиGit) {
   EXPECT_GT(pull.stderr_.size(), std::string("Ошибка: git pull не удался: \n").size()) << "git's own words follow";
 
   // No git on the search path.
+  // Under Wine the bridge git.exe stays on WINEPATH, which an empty PATH does not take away.
+  if (под_эмулятором()) return;
   const std::string путь = путь_поиска_;
   путь_поиска_ = (корень_ / "пусто").string();
   const Вывод без_git = пакеты({"индекс-обновить"});
@@ -104,6 +106,7 @@ TEST_F(Индекс, ОшибкиGit) {
 // Run in a folder removed after the start: a relative index address cannot be made absolute,
 // and the command says so before it removes or fetches anything. From the project it works.
 TEST_F(Индекс, ТекущаяПапкаУдалена) {
+  if (под_эмулятором()) GTEST_SKIP() << "Windows does not let the current folder of a running program be removed";
   индекс(кДва);
   ASSERT_EQ(пакеты({"индекс-настроить", "../репо/индекс"}).код, 0);
   const fs::path удалённая = корень_ / "удалённая";

@@ -516,7 +516,8 @@ TEST_F(Установка, GitБезКлона) {
   const Вывод в = пакеты({"установить"});
   EXPECT_EQ(в.код, 1);
   EXPECT_EQ(в.stdout_, "Устанавливаю 'a' из https://example.com/a...\n");
-  EXPECT_EQ(в.stderr_, "Ошибка: не удалось прочитать клонированный репозиторий 'a': No such file or directory\n");
+  EXPECT_EQ(в.stderr_, "Ошибка: не удалось прочитать клонированный репозиторий 'a': " +
+                           текст_системы("No such file or directory", "File not found") + "\n");
   EXPECT_TRUE(fs::is_empty(проект_ / "пакеты/a"));
 }
 

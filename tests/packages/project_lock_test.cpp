@@ -80,12 +80,14 @@ TEST_F(ОдинЗапуск, МестоЗамкаЗанятоНеФайлом) {
     std::string причина;
   };
   const std::vector<Случай> случаи = {
-      {"папка", [&] { fs::create_directory(замок); }, "Is a directory"},
+      {"папка", [&] { fs::create_directory(замок); }, текст_системы("Is a directory", "Directory name invalid")},
       {"ссылка", [&] { fs::create_symlink(цель, замок); }, "символическая ссылка"},
       {"канал", [&] { ASSERT_EQ(::mkfifo(замок.c_str(), 0600), 0); },
        "это не обычный файл (устройство, канал или сокет)"},
   };
   for (const Случай& с : случаи) {
+    // Wine shows a Linux symbolic link as what it points to, and Windows folders hold no pipes.
+    if (под_эмулятором() && std::string_view(с.что) != "папка") continue;
     записать(цель, "чужое");
     fs::remove_all(замок);
     с.сделать();

@@ -13,7 +13,7 @@ endif()
 string(REPLACE "/" "\\" bridge_folder "Z:${CMAKE_CURRENT_BINARY_DIR}/wine/bin")
 set(program_under_wine TUVRA_PACKAGES_PROGRAM=${TUVRA_PROGRAM_DIR}/тувра_пакеты.exe TUVRA_PACKAGES_EMULATOR=${TUVRA_WINE}
     TUVRA_PACKAGES_LAUNCHER=${CMAKE_CURRENT_BINARY_DIR}/wine/tuvra_wine_launcher.exe
-    WINEDEBUG=-all WINEPREFIX=${TUVRA_WINE_PREFIX} "WINEPATH=${bridge_folder}")
+    WINEDEBUG=-all WINEPREFIX=${TUVRA_WINE_PREFIX} "WINEPATH=${bridge_folder}" TUVRA_BUILD_DIR=${TUVRA_LINUX_BUILD_DIR})
 # Shards: every run starts Windows processes, each git call two more.
 foreach(test tuvra_packages_program_test tuvra_packages_index_test)
   foreach(shard RANGE 5)

@@ -50,7 +50,10 @@ std::optional<ОшибкаФайла> не_обычный(HANDLE файл) {
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (файл == INVALID_HANDLE_VALUE) {
     const DWORD код = GetLastError();
-    if (вид_записи(путь) == ВидЗаписи::Ссылка) return Неудача{ОшибкаФайла{ПричинаОшибки::Ссылка, {}}};
+    const ВидЗаписи вид = вид_записи(путь);
+    if (вид == ВидЗаписи::Ссылка) return Неудача{ОшибкаФайла{ПричинаОшибки::Ссылка, {}}};
+    // A folder cannot be opened as a file: said as such, not as a denied access.
+    if (вид == ВидЗаписи::Папка) return Неудача{системная(ERROR_DIRECTORY)};
     return Неудача{системная(код)};
   }
   ЗамокФайла замок(reinterpret_cast<std::intptr_t>(файл));
