@@ -4,6 +4,8 @@
 
 #include <variant>
 
+#include "analysis_error_kinds.h"
+#include "parse_error_kinds.h"
 #include "semantic/messages.h"
 #include "semantic/text_check.h"
 
@@ -13,10 +15,12 @@ std::string итог_анализа(std::string_view текст) {
   auto итог = проверить_текст(текст);
   if (итог) return "";
   if (const auto* разбора = std::get_if<ОшибкаРазбора>(&итог.error())) {
+    проверить_вид(*разбора);
     return "разбор: " + std::to_string(разбора->строка) + ":" + std::to_string(разбора->столбец) + ": " +
            разбора->сообщение_ошибки;
   }
   const ОшибкаАнализа& ошибка = std::get<ОшибкаАнализа>(итог.error());
+  проверить_вид(ошибка);
   if (!ошибка.строка) return ошибка.сообщение_ошибки;
   return std::to_string(*ошибка.строка) + ": " + ошибка.сообщение_ошибки;
 }
