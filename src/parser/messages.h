@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "lexer/parse_error.h"
@@ -110,10 +109,7 @@ enum class ВидОшибкиПарсера : std::uint8_t { ТУВРА_СООБ
 #undef ТУВРА_ВИД
 
 // A message with its kind, before the parser gives it a position.
-struct СообщениеПарсера {
-  ВидОшибкиПарсера вид;
-  std::string текст;
-};
+using СообщениеПарсера = Сообщение<ВидОшибкиПарсера>;
 
 // The context of ожидать and of ожидать_имя: a kind whose message that operation fills.
 struct КонтекстОжидания {
@@ -135,34 +131,13 @@ namespace контекст {
 
 namespace сообщения_парсера {
 
-#define ТУВРА_ВИД(вид, шаблон) ВидОшибкиПарсера::вид,
-inline constexpr std::array все_виды = {ТУВРА_СООБЩЕНИЯ_ПАРСЕРА(ТУВРА_ВИД, ТУВРА_ВИД, ТУВРА_ВИД)};
-#undef ТУВРА_ВИД
-
-#define ТУВРА_СВОЙ(вид, шаблон) шаблон,
-#define ТУВРА_ОЖИДАНИЕ(вид, контекст) контекст ": ожидалось {}, но встретилось {}",
-#define ТУВРА_ИМЯ(вид, контекст) контекст ": ожидалось имя, встретилось {}",
-inline constexpr std::array<std::string_view, все_виды.size()> шаблоны = {
-    ТУВРА_СООБЩЕНИЯ_ПАРСЕРА(ТУВРА_СВОЙ, ТУВРА_ОЖИДАНИЕ, ТУВРА_ИМЯ)};
+#define ТУВРА_СВОЙ(вид, шаблон) СтатьяСообщения<ВидОшибкиПарсера>{ВидОшибкиПарсера::вид, шаблон, #вид},
+#define ТУВРА_ОЖИДАНИЕ(вид, контекст) ТУВРА_СВОЙ(вид, контекст ": ожидалось {}, но встретилось {}")
+#define ТУВРА_ИМЯ(вид, контекст) ТУВРА_СВОЙ(вид, контекст ": ожидалось имя, встретилось {}")
+inline constexpr std::array таблица = {ТУВРА_СООБЩЕНИЯ_ПАРСЕРА(ТУВРА_СВОЙ, ТУВРА_ОЖИДАНИЕ, ТУВРА_ИМЯ)};
 #undef ТУВРА_СВОЙ
 #undef ТУВРА_ОЖИДАНИЕ
 #undef ТУВРА_ИМЯ
-
-// The kind's name as written here, for test reports.
-#define ТУВРА_ИМЯ_ВИДА(вид, шаблон) #вид,
-inline constexpr std::array<std::string_view, все_виды.size()> имена = {
-    ТУВРА_СООБЩЕНИЯ_ПАРСЕРА(ТУВРА_ИМЯ_ВИДА, ТУВРА_ИМЯ_ВИДА, ТУВРА_ИМЯ_ВИДА)};
-#undef ТУВРА_ИМЯ_ВИДА
-
-constexpr std::string_view шаблон(ВидОшибкиПарсера вид) { return шаблоны[static_cast<std::size_t>(вид)]; }
-constexpr std::string_view имя(ВидОшибкиПарсера вид) { return имена[static_cast<std::size_t>(вид)]; }
-
-// The template of вид filled with exactly as many values as it has places.
-template <ВидОшибкиПарсера вид, class... Значения>
-СообщениеПарсера сообщение(const Значения&... значения) {
-  static_assert(мест_в_шаблоне(шаблон(вид)) == sizeof...(Значения), "one value for every place of the template");
-  return {вид, заполнить_шаблон(шаблон(вид), {std::string_view(значения)...})};
-}
 
 // "{контекст}: ожидалось {ожидалось}, но встретилось {встретилось}", the kinds shown as in messages.
 СообщениеПарсера ожидалось(КонтекстОжидания контекст, const ВидТокена& ожидалось, const ВидТокена& встретилось);
@@ -190,4 +165,7 @@ template <ВидОшибкиПарсера вид, class... Значения>
 СообщениеПарсера проба_не_подошла();
 
 }  // namespace сообщения_парсера
+
+constexpr const auto& таблица_сообщений(ВидОшибкиПарсера) { return сообщения_парсера::таблица; }
+
 }  // namespace тувра

@@ -9,6 +9,7 @@
 
 #include "semantic/types.h"
 #include "support/expected.h"
+#include "support/message_template.h"
 
 namespace тувра {
 
@@ -16,10 +17,7 @@ namespace тувра {
 enum class ВидОшибкиАнализа : std::uint16_t;
 
 // A message of the analysis with its kind, as the functions of semantic/messages.h make it.
-struct СообщениеАнализа {
-  ВидОшибкиАнализа вид;
-  std::string текст;
-};
+using СообщениеАнализа = Сообщение<ВидОшибкиАнализа>;
 
 // The complete user message, and the line (from 1) of the innermost statement being checked
 // when the error arose; absent for errors about declarations.

@@ -230,28 +230,9 @@ enum class ВидОшибкиАнализа : std::uint16_t { ТУВРА_СОО�
 
 namespace сообщения {
 
-#define ТУВРА_ВИД(вид, шаблон) ВидОшибкиАнализа::вид,
-inline constexpr std::array все_виды = {ТУВРА_СООБЩЕНИЯ_АНАЛИЗА(ТУВРА_ВИД)};
-#undef ТУВРА_ВИД
-
-#define ТУВРА_ШАБЛОН(вид, шаблон) шаблон,
-inline constexpr std::array<std::string_view, все_виды.size()> шаблоны = {ТУВРА_СООБЩЕНИЯ_АНАЛИЗА(ТУВРА_ШАБЛОН)};
-#undef ТУВРА_ШАБЛОН
-
-// The kind's name as written here, for test reports.
-#define ТУВРА_ИМЯ(вид, шаблон) #вид,
-inline constexpr std::array<std::string_view, все_виды.size()> имена = {ТУВРА_СООБЩЕНИЯ_АНАЛИЗА(ТУВРА_ИМЯ)};
-#undef ТУВРА_ИМЯ
-
-constexpr std::string_view шаблон(ВидОшибкиАнализа вид) { return шаблоны[static_cast<std::size_t>(вид)]; }
-constexpr std::string_view имя(ВидОшибкиАнализа вид) { return имена[static_cast<std::size_t>(вид)]; }
-
-// The template of вид filled with exactly as many values as it has places.
-template <ВидОшибкиАнализа вид, class... Значения>
-СообщениеАнализа сообщение(const Значения&... значения) {
-  static_assert(мест_в_шаблоне(шаблон(вид)) == sizeof...(Значения), "one value for every place of the template");
-  return {вид, заполнить_шаблон(шаблон(вид), {std::string_view(значения)...})};
-}
+#define ТУВРА_СТАТЬЯ(вид, шаблон) СтатьяСообщения<ВидОшибкиАнализа>{ВидОшибкиАнализа::вид, шаблон, #вид},
+inline constexpr std::array таблица = {ТУВРА_СООБЩЕНИЯ_АНАЛИЗА(ТУВРА_СТАТЬЯ)};
+#undef ТУВРА_СТАТЬЯ
 
 // The template with each "{}" replaced by the next value; for the parts of messages.
 std::string заполнить(std::string_view шаблон, std::initializer_list<std::string_view> значения);
@@ -439,4 +420,7 @@ inline constexpr std::string_view имя_индекс_словаря = "инде
 СообщениеАнализа имя_экземпляра_занято(std::string_view имя_экземпляра);
 
 }  // namespace сообщения
+
+constexpr const auto& таблица_сообщений(ВидОшибкиАнализа) { return сообщения::таблица; }
+
 }  // namespace тувра

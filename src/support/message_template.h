@@ -1,5 +1,6 @@
 // Messages made of a fixed template and placed values: each "{}" of the template takes the
-// next value in turn. Every stage lists its templates in one table and fills them here.
+// next value in turn. Every stage lists its messages in one table of this form, a row per kind
+// in the kinds' order, and finds it by `таблица_сообщений(вид)` declared beside its kinds.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +34,34 @@ constexpr std::size_t мест_в_шаблоне(std::string_view шаблон) 
     ++мест;
   }
   return мест;
+}
+
+// One row of a stage's table: the kind, its template, and its name as written, for reports.
+template <class Вид>
+struct СтатьяСообщения {
+  Вид вид;
+  std::string_view шаблон;
+  std::string_view имя;
+};
+
+// A message with its kind, before a stage places it.
+template <class Вид>
+struct Сообщение {
+  Вид вид;
+  std::string текст;
+};
+
+template <class Вид>
+constexpr const СтатьяСообщения<Вид>& статья(Вид вид) {
+  return таблица_сообщений(вид)[static_cast<std::size_t>(вид)];
+}
+
+// The template of вид filled with exactly as many values as it has places.
+template <auto вид, class... Значения>
+Сообщение<decltype(вид)> сообщение(const Значения&... значения) {
+  constexpr std::string_view шаблон = статья(вид).шаблон;
+  static_assert(мест_в_шаблоне(шаблон) == sizeof...(Значения), "one value for every place of the template");
+  return {вид, заполнить_шаблон(шаблон, {std::string_view(значения)...})};
 }
 
 }  // namespace тувра

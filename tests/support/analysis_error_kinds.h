@@ -11,8 +11,8 @@ namespace тувра::тест {
 
 // Fails the calling test unless the error's kind is the one whose template gives its message.
 inline void проверить_вид(const ОшибкаАнализа& ошибка) {
-  EXPECT_TRUE(по_шаблону(ошибка.сообщение_ошибки, сообщения::шаблон(ошибка.вид)))
-      << ошибка.сообщение_ошибки << " is not a message of " << сообщения::имя(ошибка.вид);
+  EXPECT_TRUE(по_шаблону(ошибка.сообщение_ошибки, статья(ошибка.вид).шаблон))
+      << ошибка.сообщение_ошибки << " is not a message of " << статья(ошибка.вид).имя;
 }
 
 }  // namespace тувра::тест

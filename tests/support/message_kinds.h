@@ -31,12 +31,13 @@ inline bool по_шаблону(std::string_view сообщение, std::string
   return сообщение.size() >= прочитано + куски.back().size() && сообщение.ends_with(куски.back());
 }
 
-// The kinds of все that neither a case nor the allow-list names, and those named by both: an
-// allow-list holds only kinds no case can reach.
-template <class Вид, class Все>
-std::vector<Вид> вне_покрытия(const Все& все, const std::vector<Вид>& со_случаем, const std::vector<Вид>& разрешённые) {
+// The kinds of a stage's table that neither a case nor the allow-list names, and those named by
+// both: an allow-list holds only kinds no case can reach.
+template <class Вид, class Таблица>
+std::vector<Вид> вне_покрытия(const Таблица& таблица, const std::vector<Вид>& со_случаем,
+                              const std::vector<Вид>& разрешённые) {
   std::vector<Вид> итог;
-  for (Вид вид : все) {
+  for (const auto& [вид, шаблон, имя] : таблица) {
     const bool есть_случай = std::find(со_случаем.begin(), со_случаем.end(), вид) != со_случаем.end();
     const bool разрешён = std::find(разрешённые.begin(), разрешённые.end(), вид) != разрешённые.end();
     if (есть_случай == разрешён) итог.push_back(вид);

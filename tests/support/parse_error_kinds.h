@@ -15,13 +15,13 @@
 namespace тувра::тест {
 
 inline std::string_view имя_вида(const ВидОшибкиРазбора& вид) {
-  if (const auto* лексера = std::get_if<ВидОшибкиЛексера>(&вид)) return сообщения_лексера::имя(*лексера);
-  return сообщения_парсера::имя(std::get<ВидОшибкиПарсера>(вид));
+  if (const auto* лексера = std::get_if<ВидОшибкиЛексера>(&вид)) return статья(*лексера).имя;
+  return статья(std::get<ВидОшибкиПарсера>(вид)).имя;
 }
 
 inline std::string_view шаблон_вида(const ВидОшибкиРазбора& вид) {
-  if (const auto* лексера = std::get_if<ВидОшибкиЛексера>(&вид)) return сообщения_лексера::шаблон(*лексера);
-  return сообщения_парсера::шаблон(std::get<ВидОшибкиПарсера>(вид));
+  if (const auto* лексера = std::get_if<ВидОшибкиЛексера>(&вид)) return статья(*лексера).шаблон;
+  return статья(std::get<ВидОшибкиПарсера>(вид)).шаблон;
 }
 
 // Fails the calling test unless the error's kind is the one whose template gives its message.
