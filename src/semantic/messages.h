@@ -233,6 +233,7 @@ namespace сообщения {
 #define ТУВРА_СТАТЬЯ(вид, шаблон) СтатьяСообщения<ВидОшибкиАнализа>{ВидОшибкиАнализа::вид, шаблон, #вид},
 inline constexpr std::array таблица = {ТУВРА_СООБЩЕНИЯ_АНАЛИЗА(ТУВРА_СТАТЬЯ)};
 #undef ТУВРА_СТАТЬЯ
+static_assert(по_порядку_видов(таблица));
 
 // The template with each "{}" replaced by the next value; for the parts of messages.
 std::string заполнить(std::string_view шаблон, std::initializer_list<std::string_view> значения);

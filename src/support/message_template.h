@@ -51,6 +51,15 @@ struct Сообщение {
   std::string текст;
 };
 
+// Whether every row of a table stands at the place of its kind, as статья expects.
+template <class Таблица>
+constexpr bool по_порядку_видов(const Таблица& таблица) {
+  for (std::size_t место = 0; место < таблица.size(); ++место) {
+    if (static_cast<std::size_t>(таблица[место].вид) != место) return false;
+  }
+  return true;
+}
+
 template <class Вид>
 constexpr const СтатьяСообщения<Вид>& статья(Вид вид) {
   return таблица_сообщений(вид)[static_cast<std::size_t>(вид)];
