@@ -22,7 +22,9 @@ using Ответ = Итог<ВидТокена, ОшибкаРазбора>;
 
 using ВидОшибки = ВидОшибкиЛексера;
 
-ОшибкаРазбора ошибка(ВидОшибки вид, std::size_t строка, std::size_t столбец, std::string_view значение = {}) {
+// Kept out of the readers that call it: they run for every token, an error at most once.
+[[gnu::cold, gnu::noinline]] ОшибкаРазбора ошибка(ВидОшибки вид, std::size_t строка, std::size_t столбец,
+                                                  std::string_view значение = {}) {
   return ОшибкаРазбора{заполнить_шаблон(статья(вид).шаблон, {значение}), строка, столбец, вид};
 }
 
