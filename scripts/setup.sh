@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
+# Arguments name further packages (scripts/build-windows.sh passes the Windows toolchain).
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libsimdjson-dev libicu-dev
   neovim
+  "$@"
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a plain build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer. Any failing test or sanitizer report fails the run. A Release
-# build is made too (not run): GCC's -O3 warnings differ from the other build types'.
+# build is made too (not run): GCC's -O3 warnings differ from the other build types'. Last, the
+# Windows build's tests run under Wine, the plain build's end-to-end tests among them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
@@ -16,3 +17,6 @@ cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+bash scripts/build-windows.sh
+ctest --test-dir build-windows --output-on-failure -j "$jobs"

@@ -1,7 +1,8 @@
 // The built server over pipes: a didChange until its publishDiagnostics, and hover, completion
 // and definition requests, on documents of 1,000 to 100,000 lines; beside them the protocol
 // alone (framing and JSON of the same messages, in process, without the check); and the
-// server's peak memory with the largest document open.
+// server's peak memory with the largest document open. TUVRA_LSP_SERVER and
+// TUVRA_LSP_EMULATOR time another server instead, such as the Windows one under Wine.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

@@ -7,6 +7,7 @@
 
 #include "line_format.h"
 #include "package_name.h"
+#include "tag_resolution.h"
 #include "text.h"
 #include "versions.h"
 
@@ -39,15 +40,30 @@ void проверить_имя(const std::string& имя) {
   if (!проверить_имя_пакета(имя)) return;
   требовать(проверить_путь_пакета(имя).has_value());
   требовать(имя.find(',') == std::string::npos && имя != ".метаданные");
-  требовать(для_терминала(имя) == имя && имя.find('\n') == std::string::npos);
+  // The program reads names only from UTF-8 text; the parser itself takes any bytes.
+  if (это_utf8(имя)) требовать(имя_для_терминала(имя) == имя);
 }
 
-// What reaches the terminal holds no control character but the line feed, and stays UTF-8.
+// What reaches the terminal is UTF-8 and holds no control character but the line feed; a name
+// not even that, nor an invisible or text-direction character.
 void проверить_вывод(std::string_view байты) {
   const std::string показ = для_терминала(байты);
-  for (std::size_t i = 0; i < показ.size(); ++i) требовать(показ[i] == '\n' || управляющий_символ(показ, i) == 0);
-  требовать(для_терминала(показ) == показ);
-  if (это_utf8(байты)) требовать(это_utf8(показ));
+  const std::string имя = имя_для_терминала(байты);
+  for (const std::string* т : {&показ, &имя}) {
+    требовать(это_utf8(*т));
+    for (std::size_t i = 0; i < т->size(); ++i) требовать((*т)[i] == '\n' || управляющий_символ(*т, i) == 0);
+  }
+  требовать(для_терминала(показ) == показ && имя_для_терминала(имя) == имя);
+  требовать(имя.find('\n') == std::string::npos && !есть_невидимый_символ(имя));
+  требовать(имя_для_терминала(показ) == имя);
+}
+
+// A tag the lock file can hold reads back as itself from the lock line written with it.
+void проверить_тег(std::string_view тег) {
+  if (!тег_читается_из_блокировки(тег)) return;
+  auto записи = разобрать_файл_блокировки("имя = git адрес версия=" + std::string(тег) + "\n");
+  требовать(записи.has_value() && записи->size() == 1 && (*записи)[0].версия == тег);
+  требовать(для_терминала(тег) == тег);
 }
 
 void проверить_строки(std::string_view текст) {
@@ -105,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* данные, size_t раз
   проверить_вывод(байты);
   if (это_utf8(байты)) требовать(декодировать_с_заменой(байты) == байты);
   if (размер <= 256) {
+    проверить_тег(байты);
     проверить_версию(байты);
     const std::size_t перевод = байты.find('\n');
     if (перевод != std::string_view::npos) проверить_пару(байты.substr(0, перевод), байты.substr(перевод + 1));

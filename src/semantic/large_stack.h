@@ -11,8 +11,9 @@ namespace тувра {
 // limit); this stack holds the deepest such input with room to spare, also under sanitizers.
 inline constexpr std::size_t размер_большого_стека = std::size_t(1) << 30;
 
-// Calls работа on a thread with a stack of размер_большого_стека and waits for it; when no such
-// thread can be made, calls it on the current thread.
-void выполнить_на_большом_стеке(const std::function<void()>& работа);
+// Calls работа on a thread with a stack of размер_большого_стека and waits for it. False, with
+// работа not called, when no such thread can be made: the current thread's stack may be far
+// too small for it.
+[[nodiscard]] bool выполнить_на_большом_стеке(const std::function<void()>& работа);
 
 }  // namespace тувра

@@ -261,7 +261,9 @@ bool одинаковые_возвраты(const std::optional<Тип>& а, cons
   // stacks a whole body check on the current one: they run on a stack sized for the deepest
   // input the parser lets through.
   std::optional<ИтогПроверки> итог;
-  выполнить_на_большом_стеке([&] { итог.emplace(все_проходы(анализатор, программа, имена_модулей)); });
+  if (!выполнить_на_большом_стеке([&] { итог.emplace(все_проходы(анализатор, программа, имена_модулей)); })) {
+    return неудача(с::стек_анализа_не_выделен(размер_большого_стека));
+  }
   return std::move(*итог);
 }
 

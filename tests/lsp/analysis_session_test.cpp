@@ -93,5 +93,32 @@ TEST(AnalysisSession, DeepAndGrowingDocumentsGetTheirAnswer) {
   EXPECT_EQ(список[2]["diagnostics"], json::array());
 }
 
+TEST(AnalysisSession, WithoutRoomForTheAnalysisStackEachDocumentGetsAnError) {
+  if (сервер_под_эмулятором()) GTEST_SKIP() << "the address-space cap is set with Linux's prlimit";
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves far more address space than the cap allows";
+#endif
+  // With 1 GiB of address space the analysis's 1 GiB stack cannot be had. The document stacks
+  // 64 instantiations on bodies nested 994 deep: no ordinary stack holds its check.
+  std::string глубокий = "функция ф<Т>(Т х)\n";
+  for (int i = 0; i < 994; ++i) глубокий += "если (да)\n";
+  глубокий += "вывести(ф<Список из Т>(Список из Т()));\n";
+  for (int i = 0; i < 994; ++i) глубокий += "конец\n";
+  глубокий += "конец\nфункция г()\n  вывести(ф<целое>(1));\nконец\n";
+  std::vector<std::string> команда = {"prlimit", "--as=1073741824", "--"};
+  for (auto& часть : команда_сервера()) команда.push_back(std::move(часть));
+  ПроцессСервера сервер(команда);
+  сервер.записать(начало + открыть("file:///a.код", глубокий) + открыть("file:///b.код", верный) + выход);
+  сервер.закрыть_ввод();
+  EXPECT_EQ(сервер.дождаться(), 0);
+  const std::string ошибка = "[без точной позиции] не удалось выделить стек для анализа: система не создала поток со "
+                             "стеком в 1024 МиБ";
+  ИтогСеанса итог;
+  итог.сообщения = сервер.прочитанные();
+  const auto список = публикации(итог);
+  ASSERT_EQ(список.size(), 2u);
+  for (const auto& публикация : список) EXPECT_EQ(публикация["diagnostics"][0]["message"], ошибка);
+}
+
 }  // namespace
 }  // namespace тувра::lsp::проверка

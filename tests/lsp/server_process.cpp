@@ -31,12 +31,25 @@ std::string путь_к_серверу() {
   return std::string(папка != nullptr ? папка : TUVRA_LSP_BUILD_DIR) + "/тувра_lsp";
 }
 
+std::vector<std::string> команда_сервера() {
+  const char* сервер = std::getenv("TUVRA_LSP_SERVER");
+  std::vector<std::string> команда;
+  if (сервер_под_эмулятором()) команда.emplace_back(std::getenv("TUVRA_LSP_EMULATOR"));
+  команда.emplace_back(сервер != nullptr ? сервер : путь_к_серверу());
+  return команда;
+}
+
+bool сервер_под_эмулятором() {
+  const char* эмулятор = std::getenv("TUVRA_LSP_EMULATOR");
+  return эмулятор != nullptr && *эмулятор != '\0';
+}
+
 std::string кадр_json(const nlohmann::json& сообщение) {
   const std::string тело = сообщение.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   return "Content-Length: " + std::to_string(тело.size()) + "\r\n\r\n" + тело;
 }
 
-ПроцессСервера::ПроцессСервера(const std::string& путь) {
+ПроцессСервера::ПроцессСервера(const std::vector<std::string>& команда) {
   int в[2], из[2], ош[2];
   if (::pipe(в) != 0 || ::pipe(из) != 0 || ::pipe(ош) != 0) throw std::runtime_error("pipe");
   posix_spawn_file_actions_t действия;
@@ -45,14 +58,16 @@ std::string кадр_json(const nlohmann::json& сообщение) {
   posix_spawn_file_actions_adddup2(&действия, из[1], 1);
   posix_spawn_file_actions_adddup2(&действия, ош[1], 2);
   for (int fd : {в[0], в[1], из[0], из[1], ош[0], ош[1]}) posix_spawn_file_actions_addclose(&действия, fd);
-  std::string имя = путь;
-  char* аргументы[] = {имя.data(), nullptr};
-  const int код = posix_spawn(&pid_, путь.c_str(), &действия, nullptr, аргументы, environ);
+  std::vector<std::string> части = команда;
+  std::vector<char*> аргументы;
+  for (auto& часть : части) аргументы.push_back(часть.data());
+  аргументы.push_back(nullptr);
+  const int код = posix_spawnp(&pid_, части.at(0).c_str(), &действия, nullptr, аргументы.data(), environ);
   posix_spawn_file_actions_destroy(&действия);
   ::close(в[0]);
   ::close(из[1]);
   ::close(ош[1]);
-  if (код != 0) throw std::runtime_error("cannot start " + путь);
+  if (код != 0) throw std::runtime_error("cannot start " + части.at(0));
   ввод_ = в[1];
   вывод_fd_ = из[0];
   ошибки_fd_ = ош[0];

@@ -13,13 +13,19 @@ namespace тувра::lsp::проверка {
 
 // The server binary of this build.
 std::string путь_к_серверу();
+// How the tests start a server: this build's, or the program TUVRA_LSP_SERVER names, run by
+// the program TUVRA_LSP_EMULATOR names when that is set (Wine for a Windows build's server).
+std::vector<std::string> команда_сервера();
+// Whether the tests' server runs under an emulator.
+bool сервер_под_эмулятором();
 
 // One framed JSON message as a client writes it.
 std::string кадр_json(const nlohmann::json& сообщение);
 
 class ПроцессСервера {
  public:
-  explicit ПроцессСервера(const std::string& путь = путь_к_серверу());
+  // Starts команда: the program first, then its arguments.
+  explicit ПроцессСервера(const std::vector<std::string>& команда = команда_сервера());
   ~ПроцессСервера();
   ПроцессСервера(const ПроцессСервера&) = delete;
   ПроцессСервера& operator=(const ПроцессСервера&) = delete;

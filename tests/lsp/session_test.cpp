@@ -180,8 +180,9 @@ TEST(SessionEnd, WriteErrors) {
     SCOPED_TRACE(с.название);
     const std::string вход = папка + "/lsp_write_error_input", ошибки = папка + "/lsp_write_error_stderr";
     std::ofstream(вход, std::ios::binary) << с.ввод;
-    const std::string сервер = путь_к_серверу();
-    const std::string команда = "'" + сервер + "' < '" + вход + "' >&- 2> '" + ошибки + "'";
+    std::string команда;
+    for (const auto& часть : команда_сервера()) команда += "'" + часть + "' ";
+    команда += "< '" + вход + "' >&- 2> '" + ошибки + "'";
     const int статус = std::system(команда.c_str());
     EXPECT_EQ(WEXITSTATUS(статус), 1);
     std::ifstream файл(ошибки);

@@ -1,4 +1,5 @@
 #include "package_name.h"
+#include "text.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,11 @@ TEST(ИмяПакета, ОтвергаетИменаЛомающиеФорма�
       {"a\x7f", "управляющий символ"},
       {"a\xC2\x80", "управляющий символ"},
       {"\xC2\x9b" "2J", "управляющий символ"},
+      {"п\u202Eдок", "невидимый символ или символ смены направления"},
+      {"п\u200B", "невидимый символ"},
+      {"\uFEFFп", "невидимый символ"},
+      {"п\u2066x\u2069", "невидимый символ"},
+      {"п\u200F", "невидимый символ"},
       {"CON", "Windows"},
       {"nul", "Windows"},
       {"Aux.код", "Windows"},
@@ -53,7 +59,8 @@ TEST(ИмяПакета, ОтвергаетИменаЛомающиеФорма�
   for (const auto& [имя, причина] : случаи) {
     auto итог = проверить_имя_пакета(имя);
     ASSERT_FALSE(итог.has_value()) << имя;
-    EXPECT_EQ(итог.error().rfind("недопустимое имя пакета '" + имя + "': ", 0), 0u) << итог.error();
+    // The name is shown with the characters it is refused for replaced.
+    EXPECT_EQ(итог.error().rfind("недопустимое имя пакета '" + имя_для_терминала(имя) + "': ", 0), 0u) << итог.error();
     EXPECT_NE(итог.error().find(причина), std::string::npos) << итог.error();
     // What an older install may have made under such a name can still be found and removed.
     EXPECT_TRUE(проверить_путь_пакета(имя).has_value()) << имя;

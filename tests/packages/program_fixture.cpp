@@ -32,19 +32,47 @@ std::string переменная(const char* имя) {
 
 namespace {
 
-// Long enough for the slowest sanitizer build; a hang is what it catches, not slowness.
-constexpr int кПределСекунд = 120;
+// Every process below `корень`, from the parent links in /proc; a child that made a session
+// of its own has left the process group but not the tree.
+std::vector<pid_t> потомки(pid_t корень) {
+  std::map<pid_t, std::vector<pid_t>> дети;
+  for (const auto& запись : fs::directory_iterator("/proc")) {
+    const std::string имя = запись.path().filename().string();
+    if (имя.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string сведения = прочитать(запись.path() / "stat");
+    const std::size_t скобка = сведения.rfind(')');
+    if (скобка == std::string::npos) continue;
+    std::istringstream поля(сведения.substr(скобка + 2));
+    char состояние = 0;
+    pid_t родитель = 0;
+    поля >> состояние >> родитель;
+    дети[родитель].push_back(std::stoi(имя));
+  }
+  std::vector<pid_t> итог;
+  std::vector<pid_t> очередь{корень};
+  while (!очередь.empty()) {
+    const pid_t п = очередь.back();
+    очередь.pop_back();
+    for (pid_t ребёнок : дети[п]) {
+      итог.push_back(ребёнок);
+      очередь.push_back(ребёнок);
+    }
+  }
+  return итог;
+}
 
-// Waits for the child; kills its process group once the limit has passed.
-int дождаться(pid_t процесс, bool& истекло) {
+// Waits for the child; kills it and everything below it once the limit has passed.
+int дождаться(pid_t процесс, int секунд, bool& истекло) {
   using namespace std::chrono;
-  const auto предел = steady_clock::now() + seconds(кПределСекунд);
+  const auto предел = steady_clock::now() + seconds(секунд);
   int состояние = 0;
   // Short naps first: most runs end within milliseconds.
   for (microseconds сон(500); ::waitpid(процесс, &состояние, WNOHANG) != процесс;
        сон = std::min(сон * 2, microseconds(50'000))) {
     if (steady_clock::now() > предел) {
       истекло = true;
+      ::kill(процесс, SIGSTOP);  // the tree stays as it is while it is read
+      for (pid_t потомок : потомки(процесс)) ::kill(потомок, SIGKILL);
       ::kill(-процесс, SIGKILL);
       ::waitpid(процесс, &состояние, 0);
       break;
@@ -72,8 +100,10 @@ int дождаться(pid_t процесс, bool& истекло) {
   const pid_t процесс = ::fork();
   if (процесс == 0) {
     ::setpgid(0, 0);  // the run and the git it starts can be stopped together
-    const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int r = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const fs::path& куда_вывод = условия.вывод_в.empty() ? out : условия.вывод_в;
+    const fs::path& куда_ошибки = условия.ошибки_в.empty() ? err : условия.ошибки_в;
+    const int o = ::open(куда_вывод.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int r = ::open(куда_ошибки.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int n = условия.ввод_без_конца ? ввод[0] : ::open("/dev/null", O_RDONLY);
     if (o < 0 || r < 0 || n < 0 || ::chdir(папка.c_str()) != 0) ::_exit(126);
     if (!ссылка_временной.empty()) {
@@ -94,7 +124,7 @@ int дождаться(pid_t процесс, bool& истекло) {
   }
   if (ввод[0] >= 0) ::close(ввод[0]);
   Вывод итог;
-  итог.код = дождаться(процесс, итог.истекло);
+  итог.код = дождаться(процесс, условия.предел_секунд, итог.истекло);
   if (ввод[1] >= 0) ::close(ввод[1]);
   итог.stdout_ = прочитать(out);
   итог.stderr_ = прочитать(err);

@@ -26,12 +26,18 @@ struct Условия {
   bool ввод_без_конца = false;
   // Largest file size in bytes the run may write (0: no limit); a write past it fails like a full disk.
   long предел_файла = 0;
+  // Where standard output and standard error go instead of being captured (/dev/full, say).
+  fs::path вывод_в;
+  fs::path ошибки_в;
+  // Long enough for the slowest sanitizer build; a hang is what it catches, not slowness.
+  int предел_секунд = 120;
 };
 
 // Runs a program (found on PATH) in a folder with the given environment, output to files.
 // With `ссылка_временной`, the child first puts a link named like the program's own clone
 // folder (which carries the process id) into `временная`, pointing at that target.
-// A run that outlives the time limit is killed with everything it started.
+// A run that outlives the time limit is killed with everything it started, in its process
+// group or not.
 Вывод запустить(const std::vector<std::string>& argv, const fs::path& папка, const std::vector<std::string>& окружение,
                 const fs::path& временная = {}, const fs::path& ссылка_временной = {}, const Условия& условия = {});
 

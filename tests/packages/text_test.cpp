@@ -42,5 +42,30 @@ TEST(ТекстUtf8, СтрокиДелятсяТолькоПоПереводу)
   EXPECT_EQ(разбить_на_строки("\n"), (std::vector<std::string_view>{""}));
 }
 
+// Text keeps its line feeds; a name keeps nothing that could move, hide or reorder what follows.
+TEST(ТекстДляТерминала, ТекстИИмя) {
+  struct Случай {
+    std::string вход;
+    std::string текст;
+    std::string имя;
+  };
+  const std::vector<Случай> случаи = {
+      {"обычное имя", "обычное имя", "обычное имя"},
+      {"a\nb", "a\nb", "a\uFFFDb"},
+      {"a\tb\x1b[2J", "a\uFFFDb\uFFFD[2J", "a\uFFFDb\uFFFD[2J"},
+      {"x\xc2\x9b" "1m", "x\uFFFD" "1m", "x\uFFFD" "1m"},      // C1 control written as UTF-8
+      {"x\x9b" "1m", "x\uFFFD" "1m", "x\uFFFD" "1m"},            // the same byte alone
+      {"\xff\xfe", "\uFFFD\uFFFD", "\uFFFD\uFFFD"},
+      {"x\u202Ey\u200Bz", "x\u202Ey\u200Bz", "x\uFFFDy\uFFFDz"},  // only names lose them
+      {"\uFEFFп\u2066\u2069", "\uFEFFп\u2066\u2069", "\uFFFDп\uFFFD\uFFFD"},
+      {"\u200A\u2010\u202F\u206A", "\u200A\u2010\u202F\u206A", "\u200A\u2010\u202F\u206A"},  // neighbours stay
+  };
+  for (const Случай& с : случаи) {
+    EXPECT_EQ(для_терминала(с.вход), с.текст) << с.вход;
+    EXPECT_EQ(имя_для_терминала(с.вход), с.имя) << с.вход;
+    EXPECT_EQ(есть_невидимый_символ(с.вход), с.имя != с.текст && с.вход.find('\n') == std::string::npos) << с.вход;
+  }
+}
+
 }  // namespace
 }  // namespace тувра::пакеты

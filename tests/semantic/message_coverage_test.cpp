@@ -207,7 +207,7 @@ const std::vector<СлучайВида>& случаи() {
 }
 
 // Inconsistencies of the analyser's own tables, which the passes fill so that no document leads
-// to them (a module map that names a function no module declares aside).
+// to them (a module map that names a function no module declares aside), and the system's refusal.
 const std::vector<В> недостижимые = {
     В::ВыражениеБезПравила,
     В::ФункцияПотеряна,
@@ -218,6 +218,8 @@ const std::vector<В> недостижимые = {
     В::ИнстанциацияМетодаПотеряна,
     В::ОбобщённыйМетодНеНайден,
     В::ОбобщённаяСтруктураНеНайдена,
+    // Not the document's doing but the system's: it made no thread with the analysis's stack.
+    В::СтекАнализаНеВыделен,
 };
 
 TEST(СообщенияАнализа, КаждыйВидПолучаетсяИзДокумента) {

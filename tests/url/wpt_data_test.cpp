@@ -1,6 +1,7 @@
 // The web-platform-tests URL data: every case without a base, and the IDNA cases as hosts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -14,7 +15,9 @@ namespace {
 using nlohmann::json;
 
 json load(const std::string& name) {
-  std::ifstream in(std::string(TUVRA_URL_TEST_DATA) + "/" + name, std::ios::binary);
+  // From UTF-8 as UTF-8: a plain char path is read in the ANSI code page on Windows.
+  const std::string path = std::string(TUVRA_URL_TEST_DATA) + "/" + name;
+  std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
   EXPECT_TRUE(in) << "cannot open " << name;
   return json::parse(in);
 }

@@ -4,10 +4,11 @@
 #include <string>
 
 #include "server.h"
-#include "transport/stdio.h"
+#include "support/platform/standard_streams.h"
 
 int main() {
-  тувра::lsp::подготовить_стандартные_потоки();
+  // Bytes as they are, and a vanished client is a write error, not the end of the process.
+  тувра::платформа::подготовить_стандартные_потоки();
   auto итог = тувра::lsp::запустить_сервер();
   if (итог) return 0;
   const std::string строка = "Error: " + тувра::lsp::отладочный_вид(итог.error()) + "\n";

@@ -25,7 +25,7 @@ namespace тувра::пакеты {
                    "' — сообщите об этом ведущему индекса, это ошибка каталога, не должно происходить"};
   }
 
-  const std::filesystem::path путь("тувра.зависимости");
+  const std::string путь("тувра.зависимости");
   // Read as bytes: a manifest that is not UTF-8 is still the user's file and must survive the rewrite.
   auto прочитано = прочитать_байты(путь);
   // A manifest that is there but cannot be read (a link, a device, too large) is never replaced unseen.

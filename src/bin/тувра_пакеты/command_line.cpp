@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "commands.h"
+#include "messages.h"
+#include "project_lock.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -19,23 +21,37 @@ template <class Команда>
   return команда(*операнд);
 }
 
+// Runs a command that changes the project while no other run works in it.
+template <class Команда>
+ИтогКоманды в_занятом_проекте(Команда команда) {
+  auto замок = занять_проект();
+  if (!замок) return Неудача{std::move(замок).error()};
+  return команда();
+}
+
 // Runs the command the word names; nothing when the word names none.
 std::optional<ИтогКоманды> выполнить(const std::vector<std::string>& аргументы) {
   const std::string& слово = аргументы[1];
   std::optional<std::string> операнд;
   if (аргументы.size() > 2) операнд = аргументы[2];
 
-  if (слово == "установить") return команда_установить(есть_флаг(аргументы, "--обновить-блокировку"));
+  if (слово == "установить") {
+    return в_занятом_проекте([&] { return команда_установить(есть_флаг(аргументы, "--обновить-блокировку")); });
+  }
   if (слово == "список") return команда_список();
   if (слово == "удалить") {
     return с_операндом(операнд, "укажи имя пакета для удаления: тувра_пакеты удалить ИМЯ [--force]",
-                       [&](const std::string& имя) { return команда_удалить(имя, есть_флаг(аргументы, "--force")); });
+                       [&](const std::string& имя) {
+                         return в_занятом_проекте([&] { return команда_удалить(имя, есть_флаг(аргументы, "--force")); });
+                       });
   }
   if (слово == "искать") {
     return с_операндом(операнд, "укажи, что искать: тувра_пакеты искать ЗАПРОС", команда_искать);
   }
   if (слово == "добавить") {
-    return с_операндом(операнд, "укажи имя пакета: тувра_пакеты добавить ИМЯ", команда_добавить);
+    return с_операндом(операнд, "укажи имя пакета: тувра_пакеты добавить ИМЯ", [](const std::string& имя) {
+      return в_занятом_проекте([&] { return команда_добавить(имя); });
+    });
   }
   if (слово == "индекс-настроить") {
     return с_операндом(операнд, "укажи адрес индекса: тувра_пакеты индекс-настроить URL_ИНДЕКСА",
@@ -45,32 +61,50 @@ std::optional<ИтогКоманды> выполнить(const std::vector<std::
   return std::nullopt;
 }
 
-}  // namespace
+struct Исход {
+  int код = 0;
+  bool ошибка_напечатана = false;
+};
 
-int главная_менеджера_пакетов(const std::vector<std::string>& аргументы) {
+Исход ошибка(std::string_view текст) {
+  std::cerr << "Ошибка: " << текст << "\n";
+  return {1, true};
+}
+
+Исход выполнить_команду(const std::vector<std::string>& аргументы) {
   if (аргументы.size() < 2 || аргументы[1].empty()) {
     показать_справку();
-    return 0;
+    return {};
   }
   // Names and URLs go into paths and git arguments; a mangled byte would change them silently.
   for (std::size_t i = 1; i < аргументы.size(); ++i) {
     if (!это_utf8(аргументы[i])) {
-      std::cerr << "Ошибка: аргумент " << i << " командной строки не является текстом в кодировке UTF-8\n";
-      return 1;
+      return ошибка("аргумент " + std::to_string(i) + " командной строки не является текстом в кодировке UTF-8");
     }
   }
   const std::optional<ИтогКоманды> итог = выполнить(аргументы);
   if (!итог) {
     показать_справку();
-    return 1;
+    return {1, false};
   }
   std::cout.flush();
-  if (!*итог) {
-    // Errors quote manifest lines, URLs and git's messages.
-    std::cerr << "Ошибка: " << для_терминала(итог->error()) << "\n";
-    return 1;
+  // Errors quote manifest lines, URLs and git's messages.
+  if (!*итог) return ошибка(для_терминала(итог->error()));
+  return {};
+}
+
+}  // namespace
+
+// A command whose output was lost did not succeed, even when everything else went well.
+int главная_менеджера_пакетов(const std::vector<std::string>& аргументы) {
+  Исход исход = выполнить_команду(аргументы);
+  std::cout.flush();
+  if (!std::cout) {
+    if (!исход.ошибка_напечатана) ошибка(сообщения::вывод_не_записан);
+    исход.код = 1;
   }
-  return 0;
+  std::cerr.flush();
+  return std::cerr ? исход.код : 1;
 }
 
 }  // namespace тувра::пакеты

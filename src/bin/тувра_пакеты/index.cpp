@@ -1,46 +1,60 @@
 #include "index.h"
 
 #include <iostream>
-#include <system_error>
 
+#include "clone_folder.h"
 #include "commands.h"
 #include "files.h"
 #include "git.h"
+#include "index_copy.h"
+#include "local_repository.h"
 #include "settings.h"
+#include "support/platform/files.h"
+#include "support/propagate.h"
 #include "text.h"
 
 namespace тувра::пакеты {
-namespace fs = std::filesystem;
+namespace пл = платформа;
 namespace {
 
 constexpr std::string_view кИмяКаталога = "каталог.пакеты";
 
-bool запись_есть(const fs::path& путь) {
-  std::error_code код;
-  return fs::exists(fs::symlink_status(путь, код));
-}
+bool запись_есть(const std::string& путь) { return сведения_доступны(путь); }
 
-Итог<Пусто, std::string> подтянуть_копию(const fs::path& папка) {
-  auto запуск = запустить_git({"-C", папка.string(), "pull", "--ff-only"});
+// Hooks are looked for in an empty folder of ours, and no file-system monitor is asked: the
+// pull must not run whatever the copy was given.
+Итог<Пусто, std::string> подтянуть_копию(const std::string& папка, bool чужая) {
+  ТУВРА_ТРЕБОВАТЬ(проверить_копию_индекса(папка, чужая));
+  ТУВРА_ВЗЯТЬ(абсолютная, от_корня(папка));
+  ТУВРА_ВЗЯТЬ(крючки, временная_папка());
+  ТУВРА_ТРЕБОВАТЬ(пересоздать_временную_папку(крючки));
+  ТУВРА_ВЗЯТЬ(путь_крючков, от_корня(крючки));
+  auto запуск = запустить_git({"-c", "core.hooksPath=" + путь_крючков, "-c", "core.fsmonitor=false", "-C", абсолютная,
+                               "pull", "--ff-only"},
+                              папка);
+  удалить_тихо(крючки);
   if (!запуск) return Неудача{"не удалось запустить git: " + запуск.error()};
-  if (!запуск->успех()) return Неудача{"git pull не удался: " + запуск->ошибки};
+  if (!запуск->успех()) return Неудача{"git pull не удался: " + запуск->причина()};
   return Пусто{};
 }
 
-Итог<Пусто, std::string> скачать_копию(const std::string& адрес, const fs::path& папка) {
-  auto проверка = проверить_аргумент_git(адрес, "адрес индекса");
-  if (!проверка) return проверка;
+Итог<Пусто, std::string> скачать_копию(const std::string& адрес, const std::string& папка) {
+  ТУВРА_ВЗЯТЬ(адрес_git, адрес_для_git(адрес, "адрес индекса"));
   // A leftover without .git is no copy; if it cannot go, the clone will say why.
-  std::error_code не_важно;
-  if (запись_есть(папка)) fs::remove_all(папка, не_важно);
-  const fs::path родитель = папка.has_parent_path() ? папка.parent_path() : fs::path(".");
-  std::error_code код;
-  fs::create_directories(родитель, код);
-  if (код) return Неудача{"не удалось создать папку настроек: " + текст_ошибки(код)};
-  // "--" keeps a folder that happens to start with '-' from being read as an option too.
-  auto запуск = запустить_git({"clone", "--depth", "1", "--", адрес, папка.string()});
+  (void)пл::удалить_дерево(папка);
+  const std::string_view родитель = пл::родитель_пути(папка);
+  if (auto создана = пл::создать_папки(родитель.empty() ? "." : родитель); !создана) {
+    return Неудача{"не удалось создать папку настроек: " + текст_ошибки(создана.error())};
+  }
+  // git runs in the new, empty index folder and clones into it; "--" keeps a folder that
+  // happens to start with '-' from being read as an option too.
+  if (auto создана = пл::создать_папки(папка); !создана) {
+    return Неудача{"не удалось создать папку настроек: " + текст_ошибки(создана.error())};
+  }
+  ТУВРА_ВЗЯТЬ(цель, от_корня(папка));
+  auto запуск = запустить_git({"clone", "--depth", "1", "--", адрес_git, цель}, папка);
   if (!запуск) return Неудача{"не удалось запустить git (установлен ли он?): " + запуск.error()};
-  if (!запуск->успех()) return Неудача{"git clone индекса не удался: " + запуск->ошибки};
+  if (!запуск->успех()) return Неудача{"git clone индекса не удался: " + запуск->причина()};
   return Пусто{};
 }
 
@@ -52,10 +66,10 @@ bool запись_есть(const fs::path& путь) {
   }
   auto папка = папка_настроек();
   if (!папка) return Неудача{папка.error()};
-  std::error_code код;
-  fs::create_directories(*папка, код);
-  if (код) return Неудача{"не удалось создать '" + папка->string() + "': " + текст_ошибки(код)};
-  auto записано = записать_текст(*папка / "индекс_url.txt", адрес);
+  if (auto создана = пл::создать_папки(*папка); !создана) {
+    return Неудача{"не удалось создать '" + *папка + "': " + текст_ошибки(создана.error())};
+  }
+  auto записано = записать_текст(пл::соединить_пути(*папка, "индекс_url.txt"), адрес);
   if (!записано) return Неудача{"не удалось сохранить адрес индекса: " + записано.error()};
   std::cout << "Индекс настроен: " << адрес << "\n"
             << "Дальше — 'тувра_пакеты индекс-обновить', чтобы скачать его локально.\n";
@@ -70,13 +84,14 @@ bool запись_есть(const fs::path& путь) {
     return Неудача{std::string("адрес индекса ещё не настроен — сначала: тувра_пакеты индекс-настроить URL_ИНДЕКСА")};
   }
   const std::string адрес(обрезать_пробелы(*текст));
-  const fs::path папка = путь->parent_path() / "индекс";
+  const std::string папка = пл::соединить_пути(пл::родитель_пути(*путь), "индекс");
 
   Итог<Пусто, std::string> получено = Пусто{};
-  if (запись_есть(папка / ".git")) {
+  if (запись_есть(пл::соединить_пути(папка, ".git"))) {
     // The URL is only shown: an existing copy pulls from the remote it was cloned from.
     std::cout << "Обновляю локальную копию индекса (" << для_терминала(адрес) << ")...\n";
-    получено = подтянуть_копию(папка);
+    // Below the current folder the copy may have come with the project.
+    получено = подтянуть_копию(папка, !пл::путь_абсолютный(папка));
   } else {
     std::cout << "Скачиваю индекс впервые (" << для_терминала(адрес) << ")...\n";
     получено = скачать_копию(адрес, папка);
@@ -89,22 +104,22 @@ bool запись_есть(const fs::path& путь) {
   return Пусто{};
 }
 
-Итог<Каталог, std::string> прочитать_каталог(const fs::path& папка_индекса) {
-  const fs::path путь = папка_индекса / кИмяКаталога;
+Итог<Каталог, std::string> прочитать_каталог(const std::string& папка_индекса) {
+  const std::string путь = пл::соединить_пути(папка_индекса, кИмяКаталога);
   if (!запись_есть(путь)) {
     return Неудача{"в индексе не найден файл каталога '" + std::string(кИмяКаталога) +
                    "' — это не тот репозиторий, или его формат ещё не готов"};
   }
   // The catalog comes from the index's repository: a link in it is refused, not followed.
-  auto текст = прочитать_текст(папка_индекса, fs::path(кИмяКаталога));
-  if (!текст) return Неудача{"не удалось прочитать '" + путь.string() + "': " + текст.error()};
+  auto текст = прочитать_текст(папка_индекса, std::string(кИмяКаталога));
+  if (!текст) return Неудача{"не удалось прочитать '" + путь + "': " + текст.error()};
   return разобрать_зависимости(*текст);
 }
 
 Итог<Каталог, std::string> открыть_индекс() {
   auto папка = папка_индекса();
   if (!папка) return Неудача{папка.error()};
-  if (!запись_есть(*папка / кИмяКаталога)) {
+  if (!запись_есть(пл::соединить_пути(*папка, кИмяКаталога))) {
     auto обновлено = обновить_индекс();
     if (!обновлено) return Неудача{обновлено.error()};
   }

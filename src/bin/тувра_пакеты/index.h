@@ -2,7 +2,6 @@
 // kept as a local copy in the settings folder. The two index commands are in commands.h.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,7 @@ namespace тувра::пакеты {
 using Каталог = std::vector<Зависимость>;
 
 // The catalog of an index copy, in file order.
-Итог<Каталог, std::string> прочитать_каталог(const std::filesystem::path& папка_индекса);
+Итог<Каталог, std::string> прочитать_каталог(const std::string& папка_индекса);
 
 // The catalog, fetching the index first when no catalog file is there yet.
 Итог<Каталог, std::string> открыть_индекс();

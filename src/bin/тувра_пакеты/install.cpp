@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 
 #include "commands.h"
@@ -7,10 +6,11 @@
 #include "install_state.h"
 #include "package_install.h"
 #include "package_name.h"
+#include "support/platform/files.h"
 #include "text.h"
 
 namespace тувра::пакеты {
-namespace fs = std::filesystem;
+namespace пл = платформа;
 namespace {
 
 using ИтогШага = Итог<Пусто, std::string>;
@@ -168,8 +168,7 @@ void предупредить_о_несравнимых(const std::string& им�
   if (!манифест) return Неудача{std::move(манифест).error()};
   if (манифест->empty()) {
     std::cout << "Файл 'тувра.зависимости' не содержит ни одной зависимости.\n";
-    std::error_code код;
-    fs::remove("тувра.блокировка", код);
+    (void)пл::удалить_запись("тувра.блокировка");
     return Пусто{};
   }
   if (auto проверка = проверить_имена(*манифест); !проверка) return проверка;
@@ -180,9 +179,9 @@ void предупредить_о_несравнимых(const std::string& им�
   if (auto папка = не_ссылка_на_папку("пакеты"); !папка) {
     return Неудача{"не удалось создать папку 'пакеты/': " + папка.error()};
   }
-  std::error_code код;
-  fs::create_directories("пакеты", код);
-  if (код) return Неудача{"не удалось создать папку 'пакеты/': " + текст_ошибки(код)};
+  if (auto создана = пл::создать_папки("пакеты"); !создана) {
+    return Неудача{"не удалось создать папку 'пакеты/': " + текст_ошибки(создана.error())};
+  }
   for (Зависимость& запись : *манифест) состояние.очередь.push_back({std::move(запись), std::nullopt});
 
   if (auto шаг = обработать_очередь(состояние); !шаг) return шаг;

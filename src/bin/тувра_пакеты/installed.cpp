@@ -1,30 +1,30 @@
 #include "installed.h"
 
 #include <algorithm>
-#include <system_error>
 
 #include "package_name.h"
+#include "support/platform/files.h"
 #include "text.h"
 
 namespace тувра::пакеты {
-namespace fs = std::filesystem;
+namespace пл = платформа;
 
-fs::path папка_пакетов() { return fs::path("пакеты"); }
+std::string папка_пакетов() { return "пакеты"; }
 
-bool это_модуль(const fs::path& путь) { return путь.extension() == ".код"; }
+bool это_модуль(std::string_view имя) {
+  const std::size_t точка = имя.rfind('.');
+  return точка != std::string_view::npos && точка != 0 && имя.substr(точка + 1) == "код";
+}
 
-std::string имя_модуля(const fs::path& путь) { return декодировать_с_заменой(путь.stem().string()); }
+std::string имя_модуля(std::string_view имя) { return декодировать_с_заменой(имя.substr(0, имя.rfind('.'))); }
 
-std::optional<std::vector<std::string>> модули_пакета(const fs::path& папка) {
-  std::error_code код;
+std::optional<std::vector<std::string>> модули_пакета(const std::string& папка) {
   // A linked package folder lies elsewhere; what it holds is not listed.
-  if (fs::is_symlink(fs::symlink_status(папка, код))) return std::nullopt;
-  fs::directory_iterator обход(папка, код);
-  if (код) return std::nullopt;
+  auto записи = пл::записи_папки(папка);
+  if (!записи) return std::nullopt;
   std::vector<std::string> модули;
-  for (const fs::directory_iterator конец; обход != конец; обход.increment(код)) {
-    if (код) break;
-    if (это_модуль(обход->path())) модули.push_back(имя_модуля(обход->path()));
+  for (const пл::ЗаписьПапки& запись : *записи) {
+    if (это_модуль(запись.имя)) модули.push_back(имя_модуля(запись.имя));
   }
   std::sort(модули.begin(), модули.end());
   return модули;
@@ -32,8 +32,7 @@ std::optional<std::vector<std::string>> модули_пакета(const fs::path
 
 bool пакет_установлен(std::string_view имя) {
   if (!проверить_путь_пакета(имя) || имя == кПапкаСтарыхМетаданных) return false;
-  std::error_code код;
-  return fs::is_directory(папка_пакетов() / std::string(имя), код);
+  return пл::вид_цели(пл::соединить_пути(папка_пакетов(), имя)) == пл::ВидЗаписи::Папка;
 }
 
 std::vector<std::string> установленные_требующие(std::string_view значение) {

@@ -2,7 +2,6 @@
 // `пакеты/<имя>/` with `.метаданные`, and the older loose module files `пакеты/<имя>.код`.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,16 +14,16 @@ inline constexpr std::string_view кТребуетсяПакетами = "тре
 // Where the older layout keeps its metadata; never a package itself.
 inline constexpr std::string_view кПапкаСтарыхМетаданных = ".метаданные";
 
-std::filesystem::path папка_пакетов();
+std::string папка_пакетов();
 
-// An entry whose extension is exactly `код`.
-bool это_модуль(const std::filesystem::path& путь);
+// An entry name whose extension (after the last '.', not a leading one) is exactly `код`.
+bool это_модуль(std::string_view имя);
 
-// The file stem, decoded lossily when it is not UTF-8.
-std::string имя_модуля(const std::filesystem::path& путь);
+// The name without its extension, decoded lossily when it is not UTF-8.
+std::string имя_модуля(std::string_view имя);
 
 // The module names directly in a package folder, sorted as bytes; none when it cannot be listed.
-std::optional<std::vector<std::string>> модули_пакета(const std::filesystem::path& папка);
+std::optional<std::vector<std::string>> модули_пакета(const std::string& папка);
 
 // True when `пакеты/<имя>` is a package folder; a name that is no single path component never is.
 bool пакет_установлен(std::string_view имя);

@@ -1,9 +1,6 @@
-#include <string>
-#include <vector>
-
 #include "commands.h"
+#include "support/platform/environment.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> аргументы(argv, argv + argc);
-  return тувра::пакеты::главная_менеджера_пакетов(аргументы);
+  return тувра::пакеты::главная_менеджера_пакетов(тувра::платформа::аргументы_программы(argc, argv));
 }

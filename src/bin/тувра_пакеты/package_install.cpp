@@ -1,20 +1,19 @@
 #include "package_install.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <iostream>
 
+#include "clone_folder.h"
 #include "files.h"
 #include "git.h"
+#include "installed.h"
+#include "local_repository.h"
 #include "messages.h"
+#include "support/platform/files.h"
+#include "support/propagate.h"
 #include "text.h"
 
 namespace тувра::пакеты {
-namespace fs = std::filesystem;
+namespace пл = платформа;
 namespace {
 
 constexpr std::string_view кЗаголовокБлокировки =
@@ -27,25 +26,9 @@ constexpr std::string_view кЗаголовокБлокировки =
 
 constexpr std::string_view кТребуется = "требуется_пакетами=";
 
-fs::path папка_пакета(const std::string& имя) { return fs::path("пакеты") / имя; }
+std::string папка_пакета(const std::string& имя) { return пл::соединить_пути("пакеты", имя); }
 
-Итог<fs::path, std::string> временная_папка() {
-  std::error_code код;
-  fs::path корень = fs::temp_directory_path(код);
-  if (код) return Неудача{"не удалось найти системную временную папку: " + текст_ошибки(код)};
-  return корень / ("тувра_пакет_" + std::to_string(::getpid()));
-}
-
-// The clone folder is made here, owner-only, so that no other user can have put
-// or swapped anything in it; one left by someone else makes mkdir fail.
-Итог<Пусто, std::string> создать_временную_папку(const fs::path& папка) {
-  if (::mkdir(папка.c_str(), 0700) != 0) {
-    return Неудача{"не удалось создать временную папку '" + папка.string() + "': " + std::strerror(errno)};
-  }
-  return Пусто{};
-}
-
-Итог<Пусто, std::string> клонировать(const Зависимость& запись, const fs::path& папка) {
+Итог<Пусто, std::string> клонировать(const Зависимость& запись, const std::string& папка) {
   std::vector<std::string> аргументы{"clone", "--depth", "1"};
   const std::optional<std::string>& ссылка = запись.ветка ? запись.ветка : запись.версия;
   if (ссылка) {
@@ -53,80 +36,65 @@ fs::path папка_пакета(const std::string& имя) { return fs::path("�
     if (!проверка) return проверка;
     аргументы.insert(аргументы.end(), {"--branch", *ссылка});
   }
-  auto проверка = проверить_аргумент_git(запись.источник, "адрес репозитория");
-  if (!проверка) return проверка;
-  // "--": neither the URL nor a temporary folder that begins with '-' is read as an option.
-  аргументы.insert(аргументы.end(), {"--", запись.источник, папка.string()});
-
-  std::error_code код;
-  fs::remove_all(папка, код);
-  auto создана = создать_временную_папку(папка);
-  if (!создана) return создана;
-  auto запуск = запустить_git(аргументы);
+  ТУВРА_ВЗЯТЬ(адрес, адрес_для_git(запись.источник, "адрес репозитория"));
+  ТУВРА_ТРЕБОВАТЬ(пересоздать_временную_папку(папка));
+  // git runs inside the new folder and clones into it by its absolute path; "--": neither the URL
+  // nor a folder that begins with '-' is read as an option.
+  ТУВРА_ВЗЯТЬ(цель, от_корня(папка));
+  аргументы.insert(аргументы.end(), {"--", адрес, цель});
+  auto запуск = запустить_git(аргументы, папка);
   if (!запуск) return Неудача{"не удалось запустить git (установлен ли он?): " + запуск.error()};
-  if (!запуск->успех()) return Неудача{"git clone не удался для '" + запись.имя + "': " + запуск->ошибки};
+  if (!запуск->успех()) return Неудача{"git clone не удался для '" + запись.имя + "': " + запуск->причина()};
   return Пусто{};
 }
 
 Итог<Пусто, std::string> подготовить_папку_пакета(const std::string& имя) {
-  const fs::path папка = папка_пакета(имя);
-  std::error_code код;
-  if (fs::exists(fs::symlink_status(папка, код))) {
-    fs::remove_all(папка, код);
-    if (код) return Неудача{"не удалось очистить старую версию пакета '" + имя + "': " + текст_ошибки(код)};
+  const std::string папка = папка_пакета(имя);
+  if (auto удалено = пл::удалить_дерево(папка); !удалено) {
+    return Неудача{"не удалось очистить старую версию пакета '" + имя + "': " + текст_ошибки(удалено.error())};
   }
-  fs::create_directories(папка, код);
-  if (код) return Неудача{"не удалось создать папку пакета '" + имя + "': " + текст_ошибки(код)};
+  if (auto создана = пл::создать_папки(папка); !создана) {
+    return Неудача{"не удалось создать папку пакета '" + имя + "': " + текст_ошибки(создана.error())};
+  }
   return Пусто{};
 }
 
-bool это_файл_кода(std::string_view имя_файла) {
-  const std::size_t точка = имя_файла.rfind('.');
-  return точка != std::string_view::npos && точка != 0 && имя_файла.substr(точка + 1) == "код";
-}
-
-Итог<Пусто, std::string> скопировать_файл(const fs::directory_entry& запись, const fs::path& куда) {
-  std::error_code код;
+Итог<Пусто, std::string> скопировать_файл(const std::string& откуда, const std::string& куда) {
+  auto копия = пл::скопировать_файл(откуда, куда);
+  if (копия) return Пусто{};
   // A link would bring in whatever file of this machine it points at.
-  if (запись.is_symlink(код)) {
-    return Неудача{"не удалось скопировать '" + запись.path().string() +
+  if (копия.error().причина == пл::ПричинаОшибки::Ссылка) {
+    return Неудача{"не удалось скопировать '" + имя_для_терминала(откуда) +
                    "': это символическая ссылка, такие файлы не копируются"};
   }
-  // A folder fails in the copy with the system's words; a device or a pipe is never opened.
-  const fs::file_status вид = запись.symlink_status(код);
-  if (!код && !fs::is_regular_file(вид) && !fs::is_directory(вид)) {
-    return Неудача{"не удалось скопировать '" + запись.path().string() + "': " + std::string(причины::не_обычный_файл)};
-  }
-  fs::copy_file(запись.path(), куда, fs::copy_options::none, код);
-  if (код) return Неудача{"не удалось скопировать '" + запись.path().string() + "': " + текст_ошибки(код)};
-  return Пусто{};
+  // A folder fails with the system's words; a device or a pipe is never read.
+  return Неудача{"не удалось скопировать '" + имя_для_терминала(откуда) + "': " + текст_ошибки(копия.error())};
 }
 
 // Copies the .код files of the clone's root; returns how many.
-Итог<std::size_t, std::string> скопировать_код(const std::string& имя, const fs::path& клон) {
-  std::error_code код;
-  fs::directory_iterator обход(клон, код);
-  if (код) {
-    return Неудача{"не удалось прочитать клонированный репозиторий '" + имя + "': " + текст_ошибки(код)};
+Итог<std::size_t, std::string> скопировать_код(const std::string& имя, const std::string& клон) {
+  auto записи = пл::записи_папки(клон);
+  if (!записи) {
+    if (записи.error().причина == пл::ПричинаОшибки::ЧтениеЗаписи) {
+      return Неудача{"ошибка чтения записи каталога: " + текст_ошибки(записи.error())};
+    }
+    return Неудача{"не удалось прочитать клонированный репозиторий '" + имя + "': " + текст_ошибки(записи.error())};
   }
   std::size_t скопировано = 0;
-  for (; обход != fs::directory_iterator(); обход.increment(код)) {
-    if (код) return Неудача{"ошибка чтения записи каталога: " + текст_ошибки(код)};
-    const fs::path имя_файла = обход->path().filename();
-    if (имя_файла.empty()) return Неудача{std::string("файл без имени")};
-    if (!это_файл_кода(имя_файла.string())) continue;
-    auto копия = скопировать_файл(*обход, папка_пакета(имя) / имя_файла);
+  for (const пл::ЗаписьПапки& запись : *записи) {
+    if (запись.имя.empty()) return Неудача{std::string("файл без имени")};
+    if (!это_модуль(запись.имя)) continue;
+    auto копия = скопировать_файл(пл::соединить_пути(клон, запись.имя),
+                                  пл::соединить_пути(папка_пакета(имя), запись.имя));
     if (!копия) return Неудача{std::move(копия).error()};
-    std::cout << "  -> пакеты/" << имя << "/" << для_терминала(имя_файла.string()) << "\n";
+    std::cout << "  -> пакеты/" << имя << "/" << имя_для_терминала(запись.имя) << "\n";
     ++скопировано;
   }
-  if (код) return Неудача{"ошибка чтения записи каталога: " + текст_ошибки(код)};
   return скопировано;
 }
 
-Итог<std::vector<Зависимость>, std::string> собственный_манифест(const std::string& имя, const fs::path& клон) {
-  const fs::path путь = клон / "тувра.зависимости";
-  if (!сведения_доступны(путь)) return std::vector<Зависимость>{};
+Итог<std::vector<Зависимость>, std::string> собственный_манифест(const std::string& имя, const std::string& клон) {
+  if (!сведения_доступны(пл::соединить_пути(клон, "тувра.зависимости"))) return std::vector<Зависимость>{};
   auto текст = прочитать_текст(клон, "тувра.зависимости");
   if (!текст) {
     return Неудача{"не удалось прочитать 'тувра.зависимости' внутри пакета '" + имя + "': " + текст.error()};
@@ -134,11 +102,6 @@ bool это_файл_кода(std::string_view имя_файла) {
   auto записи = разобрать_зависимости(*текст);
   if (!записи) return Неудача{"у пакета '" + имя + "' некорректный собственный 'тувра.зависимости': " + записи.error()};
   return записи;
-}
-
-void удалить_тихо(const fs::path& папка) {
-  std::error_code код;
-  fs::remove_all(папка, код);
 }
 
 }  // namespace
@@ -159,7 +122,7 @@ std::string текст_метаданных(const Зависимость& зап
 Итог<Пусто, std::string> записать_метаданные(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
                                             std::size_t собственных_зависимостей) {
   const std::string текст = текст_метаданных(запись, запрошен_через, собственных_зависимостей);
-  if (auto записано = записать_текст(папка_пакета(запись.имя) / ".метаданные", текст); !записано) {
+  if (auto записано = записать_текст(пл::соединить_пути(папка_пакета(запись.имя), ".метаданные"), текст); !записано) {
     return Неудача{"не удалось записать метаданные для '" + запись.имя + "': " + записано.error()};
   }
   return Пусто{};
@@ -174,7 +137,7 @@ std::string текст_метаданных(const Зависимость& зап
 
   auto временная = временная_папка();
   if (!временная) return Неудача{std::move(временная).error()};
-  const fs::path& клон = *временная;
+  const std::string& клон = *временная;
   if (auto клонирован = клонировать(запись, клон); !клонирован) return клонирован;
   if (auto папка = подготовить_папку_пакета(имя); !папка) return папка;
 
@@ -212,7 +175,7 @@ std::string с_требующими(std::string_view старый_текст, co
 Итог<Пусто, std::string> дописать_требуется_пакетами(const СостояниеУстановки& состояние) {
   for (const auto& [имя, требующие] : состояние.кем_требуется) {
     if (требующие.empty() || !состояние.выбранные.contains(имя)) continue;
-    const fs::path путь = папка_пакета(имя) / ".метаданные";
+    const std::string путь = пл::соединить_пути(папка_пакета(имя), ".метаданные");
     auto старый = прочитать_текст(путь);
     const std::string новый = с_требующими(старый ? std::string_view(*старый) : std::string_view{}, требующие);
     if (auto записано = записать_текст(путь, новый); !записано) {
@@ -237,8 +200,7 @@ std::optional<std::string> текст_блокировки(const std::map<std::s
 Итог<Пусто, std::string> записать_блокировку(const СостояниеУстановки& состояние) {
   const std::optional<std::string> текст = текст_блокировки(состояние.выбранные);
   if (!текст) {
-    std::error_code код;
-    fs::remove("тувра.блокировка", код);
+    (void)пл::удалить_запись("тувра.блокировка");
     return Пусто{};
   }
   if (auto записано = записать_текст("тувра.блокировка", *текст); !записано) {

@@ -9,8 +9,9 @@
 namespace тувра::пакеты {
 namespace {
 
+// The name is shown replaced: the very characters it is refused for must not reach the terminal.
 std::string отказ(std::string_view имя, std::string_view причина) {
-  return "недопустимое имя пакета '" + std::string(имя) + "': " + std::string(причина);
+  return "недопустимое имя пакета '" + имя_для_терминала(имя) + "': " + std::string(причина);
 }
 
 std::string отказ_пути(std::string_view имя, std::string_view причина) {
@@ -71,6 +72,7 @@ bool имя_устройства_windows(std::string_view имя) {
 Итог<Пусто, std::string> проверить_имя_пакета(std::string_view имя) {
   if (auto путь = проверить_путь_пакета(имя); !путь) return путь;
   if (есть_управляющий_символ(имя)) return Неудача{отказ(имя, причины::имя_с_управляющим_символом)};
+  if (есть_невидимый_символ(имя)) return Неудача{отказ(имя, причины::имя_с_невидимым_символом)};
   if (имя.find(',') != std::string_view::npos) return Неудача{отказ(имя, причины::имя_с_запятой)};
   if (имя == ".метаданные") return Неудача{отказ(имя, причины::имя_папки_метаданных)};
   if (имя_устройства_windows(имя)) return Неудача{отказ(имя, причины::имя_устройства_windows)};

@@ -1,16 +1,16 @@
 // `удалить`: removes one installed package, unless other installed packages require it.
 #include <iostream>
-#include <system_error>
 
 #include "commands.h"
 #include "files.h"
 #include "installed.h"
 #include "messages.h"
 #include "package_name.h"
+#include "support/platform/files.h"
 #include "text.h"
 
 namespace тувра::пакеты {
-namespace fs = std::filesystem;
+namespace пл = платформа;
 namespace {
 
 std::string через_запятую(const std::vector<std::string>& имена) {
@@ -31,8 +31,8 @@ std::string отказ(const std::string& имя, const std::vector<std::string>
 }
 
 // Unreadable metadata skips the check: there is nothing to say who requires the package.
-Итог<Пусто, std::string> проверить_требующих(const std::string& имя, const fs::path& папка, bool принудительно) {
-  auto метаданные = прочитать_текст(папка / ".метаданные");
+Итог<Пусто, std::string> проверить_требующих(const std::string& имя, const std::string& папка, bool принудительно) {
+  auto метаданные = прочитать_текст(пл::соединить_пути(папка, ".метаданные"));
   if (!метаданные) return Пусто{};
   for (std::string_view строка : разбить_на_строки(*метаданные)) {
     if (!начинается_с(строка, кТребуетсяПакетами)) continue;
@@ -46,32 +46,33 @@ std::string отказ(const std::string& имя, const std::vector<std::string>
 }
 
 ИтогКоманды удалить_папку(const std::string& имя, bool принудительно) {
-  const fs::path папка = папка_пакетов() / имя;
+  const std::string папка = пл::соединить_пути(папка_пакетов(), имя);
   auto проверка = проверить_требующих(имя, папка, принудительно);
   if (!проверка) return проверка;
-  // A link to a folder elsewhere goes alone; remove_all never follows it.
-  std::error_code код;
-  fs::remove_all(папка, код);
-  if (код) return Неудача{"не удалось удалить '" + папка.string() + "': " + текст_ошибки(код)};
-  std::cout << "Удалено: " << папка.string() << "\n";
+  // A link to a folder elsewhere goes alone; the tree removal never follows it.
+  if (auto удалено = пл::удалить_дерево(папка); !удалено) {
+    return Неудача{"не удалось удалить '" + папка + "': " + текст_ошибки(удалено.error())};
+  }
+  std::cout << "Удалено: " << имя_для_терминала(папка) << "\n";
   return Пусто{};
 }
 
 ИтогКоманды удалить_файл(const std::string& имя) {
-  const fs::path файл = папка_пакетов() / (имя + ".код");
-  std::error_code код;
-  if (!fs::exists(fs::symlink_status(файл, код))) return Неудача{"пакет '" + имя + "' не найден в 'пакеты/'"};
-  fs::remove(файл, код);
-  if (код) return Неудача{"не удалось удалить '" + файл.string() + "': " + текст_ошибки(код)};
-  std::cout << "Удалено: " << файл.string() << "\n";
-
-  const fs::path метаданные = папка_пакетов() / кПапкаСтарыхМетаданных / (имя + ".метаданные");
-  if (!fs::exists(fs::symlink_status(метаданные, код))) return Пусто{};
-  // Removed without following a link: the metadata folder may not lead out of the project.
-  if (auto удалено = удалить_файл_внутри(fs::path(), метаданные); !удалено) {
-    return Неудача{"не удалось удалить метаданные '" + метаданные.string() + "': " + удалено.error()};
+  const std::string файл = пл::соединить_пути(папка_пакетов(), имя + ".код");
+  if (!сведения_доступны(файл)) return Неудача{"пакет '" + имя + "' не найден в 'пакеты/'"};
+  if (auto удалено = пл::удалить_запись(файл); !удалено) {
+    return Неудача{"не удалось удалить '" + файл + "': " + текст_ошибки(удалено.error())};
   }
-  std::cout << "Удалены метаданные: " << метаданные.string() << "\n";
+  std::cout << "Удалено: " << имя_для_терминала(файл) << "\n";
+
+  const std::string метаданные =
+      пл::соединить_пути(пл::соединить_пути(папка_пакетов(), кПапкаСтарыхМетаданных), имя + ".метаданные");
+  if (!сведения_доступны(метаданные)) return Пусто{};
+  // Removed without following a link: the metadata folder may not lead out of the project.
+  if (auto удалено = удалить_файл_внутри("", метаданные); !удалено) {
+    return Неудача{"не удалось удалить метаданные '" + метаданные + "': " + удалено.error()};
+  }
+  std::cout << "Удалены метаданные: " << имя_для_терминала(метаданные) << "\n";
   return Пусто{};
 }
 
@@ -83,7 +84,7 @@ std::string отказ(const std::string& имя, const std::vector<std::string>
   if (!проверка) return Неудача{проверка.error()};
   // Through a link the removal would reach a folder outside the project.
   if (!не_ссылка_на_папку(папка_пакетов())) {
-    return Неудача{"не удалось удалить '" + (папка_пакетов() / имя).string() + "': " +
+    return Неудача{"не удалось удалить '" + пл::соединить_пути(папка_пакетов(), имя) + "': " +
                    std::string(причины::папка_пакетов_ссылка)};
   }
   if (пакет_установлен(имя)) return удалить_папку(имя, принудительно);

@@ -1,38 +1,39 @@
 #include "settings.h"
 
-#include <cstdlib>
-
+#include "support/platform/environment.h"
+#include "support/platform/files.h"
 #include "text.h"
 
 namespace тувра::пакеты {
-namespace fs = std::filesystem;
+namespace пл = платформа;
 namespace {
 
 // A variable that is set and valid UTF-8, used as it is (even when empty).
-const char* переменная_utf8(const char* имя) {
-  const char* значение = std::getenv(имя);
-  return значение != nullptr && это_utf8(значение) ? значение : nullptr;
+std::optional<std::string> переменная_utf8(std::string_view имя) {
+  std::optional<std::string> значение = пл::переменная_окружения(имя);
+  if (значение && !это_utf8(*значение)) return std::nullopt;
+  return значение;
 }
 
 }  // namespace
 
-Итог<fs::path, std::string> папка_настроек() {
-  const char* дом = переменная_utf8("HOME");
-  if (дом == nullptr) дом = переменная_utf8("USERPROFILE");
-  if (дом == nullptr) return Неудача{std::string("не удалось определить домашнюю папку (нет ни HOME, ни USERPROFILE)")};
-  return fs::path(дом) / ".тувра";
+Итог<std::string, std::string> папка_настроек() {
+  std::optional<std::string> дом = переменная_utf8("HOME");
+  if (!дом) дом = переменная_utf8("USERPROFILE");
+  if (!дом) return Неудача{std::string("не удалось определить домашнюю папку (нет ни HOME, ни USERPROFILE)")};
+  return пл::соединить_пути(*дом, ".тувра");
 }
 
-Итог<fs::path, std::string> путь_адреса_индекса() {
+Итог<std::string, std::string> путь_адреса_индекса() {
   auto папка = папка_настроек();
   if (!папка) return папка;
-  return *папка / "индекс_url.txt";
+  return пл::соединить_пути(*папка, "индекс_url.txt");
 }
 
-Итог<fs::path, std::string> папка_индекса() {
+Итог<std::string, std::string> папка_индекса() {
   auto папка = папка_настроек();
   if (!папка) return папка;
-  return *папка / "индекс";
+  return пл::соединить_пути(*папка, "индекс");
 }
 
 }  // namespace тувра::пакеты

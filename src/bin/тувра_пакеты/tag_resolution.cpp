@@ -1,8 +1,13 @@
 #include "tag_resolution.h"
 
+#include <algorithm>
 #include <iostream>
 
+#include "clone_folder.h"
 #include "git.h"
+#include "local_repository.h"
+#include "messages.h"
+#include "support/propagate.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -20,17 +25,33 @@ std::optional<ВыбранныйТег> из_блокировки(const std::str
 }
 
 Итог<std::string, std::string> список_тегов(const std::string& источник) {
-  auto проверка = проверить_аргумент_git(источник, "адрес репозитория");
-  if (!проверка) return Неудача{std::move(проверка).error()};
-  auto запуск = запустить_git({"ls-remote", "--tags", "--", источник});
+  ТУВРА_ВЗЯТЬ(адрес, адрес_для_git(источник, "адрес репозитория"));
+  // An empty folder of its own to run in: ls-remote needs no repository, and must find none.
+  ТУВРА_ВЗЯТЬ(папка, временная_папка());
+  ТУВРА_ТРЕБОВАТЬ(пересоздать_временную_папку(папка));
+  auto запуск = запустить_git({"ls-remote", "--tags", "--", адрес}, папка);
+  удалить_тихо(папка);
   if (!запуск) return Неудача{"не удалось запустить git (установлен ли он?): " + запуск.error()};
-  if (!запуск->успех()) return Неудача{"git ls-remote не удался для '" + источник + "': " + запуск->ошибки};
+  if (!запуск->успех()) return Неудача{"git ls-remote не удался для '" + источник + "': " + запуск->причина()};
   return std::move(запуск->вывод);
 }
 
 }  // namespace
 
-std::optional<ВыбранныйТег> лучший_тег(std::string_view вывод_ls_remote, const ИнтервалВерсий& интервал) {
+bool тег_читается_из_блокировки(std::string_view тег) {
+  // The lock file is read as UTF-8 text.
+  if (!это_utf8(тег) || тег.find_first_of("\"=") != std::string_view::npos) return false;
+  for (std::size_t i = 0; i < тег.size(); ++i) {
+    if (управляющий_символ(тег, i) != 0) return false;
+  }
+  // Blanks of every kind are the line format's own business: ask its parser.
+  const std::string строка = "п = git а версия=" + std::string(тег) + "\n";
+  auto записи = разобрать_зависимости(строка);
+  return записи && записи->size() == 1 && записи->front().версия == тег;
+}
+
+std::optional<ВыбранныйТег> лучший_тег(std::string_view вывод_ls_remote, const ИнтервалВерсий& интервал,
+                                      std::vector<std::string>* пропущенные) {
   constexpr std::string_view кПрефикс = "refs/tags/";
   constexpr std::string_view кСнятый = "^{}";
   std::optional<ВыбранныйТег> лучший;
@@ -45,6 +66,12 @@ std::optional<ВыбранныйТег> лучший_тег(std::string_view в�
     }
     const std::optional<Версия> версия = разобрать_версию(тег);
     if (!версия || !в_интервале(*версия, интервал)) continue;
+    if (!тег_читается_из_блокировки(тег)) {
+      if (пропущенные && std::find(пропущенные->begin(), пропущенные->end(), тег) == пропущенные->end()) {
+        пропущенные->emplace_back(тег);
+      }
+      continue;
+    }
     if (!лучший || *версия > лучший->версия) лучший = ВыбранныйТег{std::string(тег), *версия};
   }
   return лучший;
@@ -62,17 +89,19 @@ std::string нет_подходящего_тега(const std::string& источ
                                                    const ИнтервалВерсий& интервал, const Блокировка& блокировка) {
   if (auto закреплён = из_блокировки(имя, источник, интервал, блокировка)) {
     std::cout << "'" << имя << "' — " << для_терминала(текст_требования) << " взято из 'тувра.блокировка': тег '"
-              << для_терминала(закреплён->тег) << "' (без обращения к git ls-remote).\n";
+              << имя_для_терминала(закреплён->тег) << "' (без обращения к git ls-remote).\n";
     return std::move(*закреплён);
   }
   // No tag can lie in an empty interval; asking the repository would change nothing.
   if (интервал_пуст(интервал)) return Неудача{нет_подходящего_тега(источник, текст_требования, интервал)};
   auto теги = список_тегов(источник);
   if (!теги) return Неудача{std::move(теги).error()};
-  std::optional<ВыбранныйТег> лучший = лучший_тег(*теги, интервал);
+  std::vector<std::string> пропущенные;
+  std::optional<ВыбранныйТег> лучший = лучший_тег(*теги, интервал, &пропущенные);
+  for (const std::string& тег : пропущенные) std::cout << сообщения::тег_пропущен(имя, имя_для_терминала(тег));
   if (!лучший) return Неудача{нет_подходящего_тега(источник, текст_требования, интервал)};
   std::cout << "'" << имя << "' — " << для_терминала(текст_требования) << " разрешено в тег '"
-            << для_терминала(лучший->тег) << "'.\n";
+            << имя_для_терминала(лучший->тег) << "'.\n";
   return std::move(*лучший);
 }
 

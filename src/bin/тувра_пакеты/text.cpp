@@ -66,6 +66,29 @@ std::size_t пробел_перед(std::string_view т, std::size_t конец)
   return 0;
 }
 
+bool невидимый(char32_t к) {
+  return (к >= 0x200B && к <= 0x200F) || (к >= 0x202A && к <= 0x202E) || (к >= 0x2066 && к <= 0x2069) || к == 0xFEFF;
+}
+
+bool управляющий(char32_t к) { return к < 0x20 || (к >= 0x7F && к <= 0x9F); }
+
+std::string заменить_для_терминала(std::string_view текст, bool имя) {
+  std::string итог;
+  итог.reserve(текст.size());
+  for (std::size_t i = 0; i < текст.size();) {
+    const Символ с = прочитать_символ(текст, i);
+    const bool оставить =
+        с.длина != 0 && (с.код == '\n' ? !имя : !управляющий(с.код) && !(имя && невидимый(с.код)));
+    if (оставить) {
+      итог.append(текст.substr(i, с.длина));
+    } else {
+      итог += "\xEF\xBF\xBD";
+    }
+    i += с.длина != 0 ? с.длина : с.недостающая;
+  }
+  return итог;
+}
+
 }  // namespace
 
 bool это_utf8(std::string_view байты) {
@@ -150,19 +173,17 @@ std::size_t управляющий_символ(std::string_view текст, std
   return второй >= 0x80 && второй <= 0x9F ? 2 : 0;
 }
 
-std::string для_терминала(std::string_view текст) {
-  std::string итог;
-  итог.reserve(текст.size());
+std::string для_терминала(std::string_view текст) { return заменить_для_терминала(текст, false); }
+
+std::string имя_для_терминала(std::string_view имя) { return заменить_для_терминала(имя, true); }
+
+bool есть_невидимый_символ(std::string_view текст) {
   for (std::size_t i = 0; i < текст.size();) {
-    const std::size_t длина = текст[i] == '\n' ? 0 : управляющий_символ(текст, i);
-    if (длина == 0) {
-      итог += текст[i++];
-    } else {
-      итог += "\xEF\xBF\xBD";
-      i += длина;
-    }
+    const Символ с = прочитать_символ(текст, i);
+    if (с.длина != 0 && невидимый(с.код)) return true;
+    i += с.длина != 0 ? с.длина : с.недостающая;
   }
-  return итог;
+  return false;
 }
 
 bool начинается_с(std::string_view текст, std::string_view начало) {

@@ -26,9 +26,18 @@ std::vector<std::string_view> разбить_на_строки(std::string_view 
 std::size_t управляющий_символ(std::string_view текст, std::size_t i);
 
 // Text from other people's files as it may reach a terminal: every control character but the
-// line feed (U+0000–U+001F, U+007F, U+0080–U+009F) becomes U+FFFD, so that none can move the
-// cursor, retitle the window or clear the screen.
+// line feed (U+0000–U+001F, U+007F, U+0080–U+009F) and every byte that is not UTF-8 (a lone 0x9B
+// is a control to some terminals) becomes U+FFFD, so that none can move the cursor, retitle the
+// window or clear the screen.
 std::string для_терминала(std::string_view текст);
+
+// A name (of a package, a file, a tag) as it may reach a terminal: like для_терминала, and the
+// line feed and the invisible and text-direction characters become U+FFFD too, so that a name
+// stays on its line and shows what it is.
+std::string имя_для_терминала(std::string_view имя);
+
+// Zero-width and bidirectional controls: U+200B–U+200F, U+202A–U+202E, U+2066–U+2069, U+FEFF.
+bool есть_невидимый_символ(std::string_view текст);
 
 bool начинается_с(std::string_view текст, std::string_view начало);
 

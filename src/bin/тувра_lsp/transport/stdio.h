@@ -11,8 +11,4 @@ namespace тувра::lsp {
 std::unique_ptr<Источник> стандартный_ввод();
 std::unique_ptr<Приёмник> стандартный_вывод();
 
-// Binary mode on both streams and no signal on writing to a closed pipe: a vanished client is
-// a write error, not the end of the process.
-void подготовить_стандартные_потоки();
-
 }  // namespace тувра::lsp

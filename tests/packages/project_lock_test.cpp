@@ -1,0 +1,111 @@
+// Two runs in one project: the second waits a little, then gives up without touching anything;
+// what a killed run left half-written is cleared by the next one.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include <gmock/gmock.h>
+
+#include "program_fixture.h"
+
+namespace тувра::пакеты::испытания {
+namespace {
+
+using ::testing::HasSubstr;
+
+constexpr const char* кЗанято =
+    "Ошибка: в этом проекте уже работает другой запуск тувра_пакеты (занят файл '.тувра_пакеты.замок') — "
+    "дождись, пока он закончится, и повтори команду\n";
+
+class ОдинЗапуск : public Программа {
+ protected:
+  // Holds the project's lock as another run would.
+  int занять() {
+    const int fd = ::open((проект_ / ".тувра_пакеты.замок").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::flock(fd, LOCK_EX), 0);
+    return fd;
+  }
+};
+
+TEST_F(ОдинЗапуск, ВторойЗапускЖдётИОтказывается) {
+  auto& п = репозиторий("п").выпуск("п", "1.0.0");
+  const std::string строка = "п = git " + п.адрес() + " версия=^1.0.0\n";
+  манифест(строка);
+  записать(проект_ / "пакеты/старый/старый.код", "// старый\n");
+  const int замок = занять();
+  for (const std::vector<std::string>& команда :
+       std::vector<std::vector<std::string>>{{"установить"}, {"удалить", "старый"}, {"добавить", "п"}}) {
+    const Вывод в = пакеты(команда);
+    EXPECT_FALSE(в.истекло) << команда[0];
+    EXPECT_EQ(в.код, 1) << команда[0];
+    EXPECT_EQ(в.stdout_, "") << команда[0];
+    EXPECT_EQ(в.stderr_, кЗанято) << команда[0];
+  }
+  EXPECT_EQ(файлы_под(проект_ / "пакеты"), std::vector<std::string>{"старый/старый.код"});
+  EXPECT_EQ(прочитать(проект_ / "тувра.зависимости"), строка);
+  EXPECT_FALSE(fs::exists(проект_ / "тувра.блокировка"));
+
+  // Commands that change nothing do not wait.
+  const Вывод список = пакеты({"список"});
+  EXPECT_EQ(список.код, 0) << список.stderr_;
+
+  // Released while the second run waits: it goes on.
+  std::thread отпустить([замок] {
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    ::close(замок);
+  });
+  const Вывод в = пакеты({"установить"});
+  отпустить.join();
+  EXPECT_EQ(в.код, 0) << в.stderr_;
+  EXPECT_EQ(файлы_под(проект_ / "пакеты"),
+            (std::vector<std::string>{"п/.метаданные", "п/п.код", "старый/старый.код"}));
+}
+
+// Two installs started together: each finds the tree whole, neither reports success over a
+// half-copied package.
+TEST_F(ОдинЗапуск, ОдновременныеУстановкиИдутПоОчереди) {
+  std::string строки;
+  for (int i = 0; i < 4; ++i) {
+    const std::string имя = "п" + std::to_string(i);
+    репозиторий(имя).файл(имя + "_доп.код", "// доп\n").выпуск(имя, "1.0.0");
+    строки += имя + " = git " + репозиторий(имя).адрес() + " версия=^1.0.0\n";
+  }
+  манифест(строки);
+  for (int раз = 0; раз < 3; ++раз) {
+    Вывод первый, второй;
+    std::thread параллельно([&] { первый = пакеты({"установить"}); });
+    второй = пакеты({"установить"});
+    параллельно.join();
+    for (const Вывод* в : {&первый, &второй}) {
+      EXPECT_EQ(в->код, 0) << в->stderr_;
+      EXPECT_THAT(в->stdout_, HasSubstr("Готово: установлено пакетов — 4"));
+    }
+    EXPECT_EQ(файлы_под(проект_ / "пакеты").size(), 12u);
+  }
+}
+
+TEST_F(ОдинЗапуск, БрошенныеЧерновикиУбираетСледующийЗапуск) {
+  auto& п = репозиторий("п").выпуск("п", "1.0.0");
+  манифест("п = git " + п.адрес() + " версия=1.0.0\n");
+  const std::vector<std::string> черновики = {
+      ".тувра.блокировка.новый.4242.0", ".тувра.зависимости.новый.17.3", "пакеты/к/..метаданные.новый.99.12"};
+  // Names that only look alike, and a folder named like a draft, are not the program's.
+  const std::vector<std::string> чужие = {
+      ".тувра.блокировка.новый.x.0", ".тувра.блокировка.новый.1", "заметки.новый.1.0", "пакеты/к/к.код",
+      "пакеты/к/.метаданные", ".тувра.зависимости.новый.2.2/внутри"};
+  for (const std::vector<std::string>& команда :
+       std::vector<std::vector<std::string>>{{"установить"}, {"удалить", "п"}, {"добавить", "нет"}}) {
+    for (const std::string& имя : черновики) записать(проект_ / имя, "недописано");
+    for (const std::string& имя : чужие) записать(проект_ / имя, "своё");
+    пакеты(команда);
+    for (const std::string& имя : черновики) EXPECT_FALSE(fs::exists(проект_ / имя)) << команда[0] << " " << имя;
+    for (const std::string& имя : чужие) EXPECT_EQ(прочитать(проект_ / имя), "своё") << команда[0] << " " << имя;
+  }
+}
+
+}  // namespace
+}  // namespace тувра::пакеты::испытания
