@@ -4,13 +4,11 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "semantic/ordered_table.h"
@@ -92,10 +90,18 @@ class СтекОбластей {
 // module name → the names of the functions it declares.
 using ФункцииМодулей = УпорядоченнаяТаблица<std::string, УпорядоченноеМножество<std::string>>;
 
-// A method instance of a non-generic struct: the struct and the substituted declaration.
+// A function instance as later uses read it; its substituted body is gone once checked.
+struct ЭкземплярФункции {
+  std::string имя;
+  std::vector<std::string> имена_параметров;
+  СигнатураФункции сигнатура;
+};
+
+// A method instance of a non-generic struct, likewise without its body.
 struct ЭкземплярМетода {
   std::string структура;
-  const ОбъявлениеФункции* объявление = nullptr;
+  std::string имя;
+  СигнатураФункции сигнатура;
 };
 
 struct Анализатор {
@@ -138,25 +144,32 @@ struct Анализатор {
   // Function name → the one module declaring it, when not in реестр_функций.
   УпорядоченнаяТаблица<std::string, std::string> модуль_функции;
 
-  // (function, type argument) → instance name; instance name → instance declaration.
+  // Instances are keyed by their template and lowered type arguments. The instance maps hold an
+  // instance's name once its body passed; the declaration maps hold what uses read, from before
+  // its body is checked, so that a use inside that body (recursion) finds its signature.
+  // (function, type argument) → instance name; → the instance.
   УпорядоченнаяТаблица<КлючЭкземпляраФункции, std::string> экземпляры_функций;
-  УпорядоченнаяТаблица<std::string, const ОбъявлениеФункции*> объявления_экземпляров_функций;
-  // (struct, method, type argument) → instance key "S::m__T"; instance key → the instance.
+  УпорядоченнаяТаблица<КлючЭкземпляраФункции, ЭкземплярФункции> объявления_экземпляров_функций;
+  // (struct, method, type argument) → instance key "S::m__T"; → the instance.
   УпорядоченнаяТаблица<КлючЭкземпляраМетода, std::string> экземпляры_методов;
-  УпорядоченнаяТаблица<std::string, ЭкземплярМетода> объявления_экземпляров_методов;
+  УпорядоченнаяТаблица<КлючЭкземпляраМетода, ЭкземплярМетода> объявления_экземпляров_методов;
   // (struct, type arguments) → instance name, once all its method bodies passed.
   УпорядоченнаяТаблица<КлючЭкземпляраСтруктуры, std::string> экземпляры_структур;
-  // Instance name → the key whose instance entered its fields under that name, to tell an
-  // instance being built from a different struct that happens to have the same name.
+  // The names instances took (a method instance's: its instance key). A function or method
+  // asked for again is found by its key first, so a name found here is another instance's;
+  // a struct instance keeps its key, to tell a name taken by another instance from the same
+  // instance asked for again while its methods are checked.
+  УпорядоченноеМножество<std::string> имена_экземпляров_функций;
+  УпорядоченноеМножество<std::string> имена_экземпляров_методов;
   УпорядоченнаяТаблица<std::string, КлючЭкземпляраСтруктуры> ключи_экземпляров_структур;
-  // Function instance names and method instance keys whose bodies are being checked.
-  std::unordered_set<std::string, ХешИмени, std::equal_to<>> экземпляры_в_работе;
-  // Instantiations started and not yet finished, nested one in another.
+  // Instantiations started and not yet finished, nested one in another, and the name of the
+  // innermost one whose body is being checked (null outside instance bodies).
   std::size_t инстанциаций_в_работе = 0;
-  // The substituted declarations of instances, whose nodes live in арена_экземпляров; the
-  // registries point here.
-  Арена арена_экземпляров;
-  std::deque<ОбъявлениеФункции> хранилище_экземпляров;
+  const std::string* экземпляр_в_проверке = nullptr;
+  // What this run has spent on instances, against its budget: instances started and the
+  // nodes of their substituted declarations.
+  std::size_t экземпляров_начато = 0;
+  std::size_t узлов_в_экземплярах = 0;
 };
 
 // One empty scope, empty registries, no context.

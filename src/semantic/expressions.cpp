@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "semantic/calls.h"
+#include "semantic/instantiation.h"
 #include "semantic/messages.h"
 #include "semantic/methods.h"
 #include "semantic/suggestions.h"
@@ -196,9 +197,11 @@ bool одного_целого_вида(const Тип& левый, const Тип& 
     узел = следующий;
   }
   ТУВРА_ВЗЯТЬ(тип, тип_основания(анализатор, *узел));
+  ТУВРА_ТРЕБОВАТЬ(учесть_тип_в_экземпляре(анализатор, тип));
   Тип текущий = std::move(тип);
   for (auto шаг = шаги.rbegin(); шаг != шаги.rend(); ++шаг) {
     ТУВРА_ВЗЯТЬ(следующий, подняться(анализатор, *шаг, std::move(текущий)));
+    ТУВРА_ТРЕБОВАТЬ(учесть_тип_в_экземпляре(анализатор, следующий));
     текущий = std::move(следующий);
   }
   return текущий;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -48,8 +50,22 @@ bool части_знают_контракты(const Синтаксис& тип) 
   return обобщённый && (это_список(*обобщённый) || это_словарь(*обобщённый));
 }
 
+// The `Структура` of a generic type's instance. Every level of `Ящик<Список<Ящик<…>>>` escapes
+// the quotes and backslashes of the name inside it once more, doubling them, so the name is
+// built no further than just past its bound. Past it the type cannot be named and stays
+// `Неизвестен`, or, when the caller asks to know (обрезано), keeps the cut name and says so.
+Тип тип_экземпляра(std::string_view база, std::span<const Тип> части, bool* обрезано) {
+  ИмяЭкземпляра имя = имя_экземпляра_в_пределе(база, части, предел_имени_экземпляра);
+  if (!имя.в_пределе) {
+    if (!обрезано) return Тип();
+    *обрезано = true;
+  }
+  return Тип::структура(std::move(имя.имя));
+}
+
 // The type of one written type whose parts are the last `n` entries of `готовые`, which it takes.
-Тип собрать(const Синтаксис& тип, const Анализатор* контракты, std::vector<Тип>& готовые, std::size_t n) {
+Тип собрать(const Синтаксис& тип, const Анализатор* контракты, bool* обрезано, std::vector<Тип>& готовые,
+            std::size_t n) {
   if (тип.вид.index() < число_примитивов) return Тип(static_cast<ВидТипа>(тип.вид.index()));
   Тип* части = готовые.data() + (готовые.size() - n);
   Тип результат;
@@ -63,10 +79,7 @@ bool части_знают_контракты(const Синтаксис& тип) 
     } else if (это_словарь(*обобщённый)) {
       результат = Тип::словарь(std::move(части[0]), std::move(части[1]));
     } else if (n > 0) {
-      std::string имя = имя_экземпляра_нескольких(обобщённый->имя, std::span<const Тип>(части, n));
-      // Escaped quotes double a nested instance name at every level of `Ящик<Список<Ящик<…>>>`;
-      // past the bound the type cannot be named, so it stays `Неизвестен`.
-      if (имя.size() <= предел_имени_экземпляра) результат = Тип::структура(std::move(имя));
+      результат = тип_экземпляра(обобщённый->имя, std::span<const Тип>(части, n), обрезано);
     }
   } else if (auto* массив = std::get_if<Синтаксис::Массив>(&тип.вид)) {
     if (массив->размер) результат = Тип::массив(std::move(части[0]), static_cast<std::uint64_t>(*массив->размер));
@@ -88,9 +101,9 @@ struct Кадр {
 };
 
 // Post-order over the written type with an explicit stack: parts first, then their owner.
-Тип понизить(const Синтаксис& корень, const Анализатор* анализатор) {
+Тип понизить(const Синтаксис& корень, const Анализатор* анализатор, bool* обрезано) {
   std::vector<Тип> готовые;
-  if (число_частей(корень) == 0) return собрать(корень, анализатор, готовые, 0);
+  if (число_частей(корень) == 0) return собрать(корень, анализатор, обрезано, готовые, 0);
   std::vector<Кадр> кадры{{&корень, анализатор != nullptr}};
   while (!кадры.empty()) {
     Кадр& кадр = кадры.back();
@@ -101,7 +114,7 @@ struct Кадр {
       кадры.push_back({&следующая, знает});
       continue;
     }
-    Тип тип = собрать(*кадр.тип, кадр.знает_контракты ? анализатор : nullptr, готовые, частей);
+    Тип тип = собрать(*кадр.тип, кадр.знает_контракты ? анализатор : nullptr, обрезано, готовые, частей);
     кадры.pop_back();
     готовые.push_back(std::move(тип));
   }
@@ -115,24 +128,37 @@ constexpr std::array<std::string_view, число_примитивов> ключ
 
 }  // namespace
 
-Тип тип_из_синтаксиса(const СинтаксическийТип& тип) { return понизить(тип, nullptr); }
+Тип тип_из_синтаксиса(const СинтаксическийТип& тип) { return понизить(тип, nullptr, nullptr); }
 
 std::optional<Тип> возврат_из_синтаксиса(const std::optional<СинтаксическийТип>& тип) {
   if (!тип) return std::nullopt;
-  return понизить(*тип, nullptr);
+  return понизить(*тип, nullptr, nullptr);
 }
 
-Тип разрешить_тип(const Анализатор& анализатор, const СинтаксическийТип& тип) { return понизить(тип, &анализатор); }
+Тип разрешить_тип(const Анализатор& анализатор, const СинтаксическийТип& тип) {
+  return понизить(тип, &анализатор, nullptr);
+}
 
-void ключевое_слово_типа(const Тип& тип, std::string& куда) {
+Тип тип_аргумента_экземпляра(const СинтаксическийТип& тип, bool& имя_обрезано) {
+  return понизить(тип, nullptr, &имя_обрезано);
+}
+
+void ключевое_слово_типа(const Тип& тип, std::string& куда, std::size_t предел) {
   auto номер = static_cast<std::size_t>(тип.вид());
   if (номер < число_примитивов) {
     куда += ключевые_слова[номер];
   } else if (тип.это(ВидТипа::Структура)) {
-    куда += тип.имя();
+    if (куда.size() > предел) return;
+    const std::string& имя = тип.имя();
+    const std::size_t места = предел - куда.size();
+    куда.append(имя, 0, имя.size() <= места ? имя.size() : места + 1);
   } else {
-    отладочный_текст_типа(тип, куда);
+    отладочный_текст_типа(тип, куда, предел);
   }
+}
+
+void ключевое_слово_типа(const Тип& тип, std::string& куда) {
+  ключевое_слово_типа(тип, куда, std::numeric_limits<std::size_t>::max());
 }
 
 std::string ключевое_слово_типа(const Тип& тип) {

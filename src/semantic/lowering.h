@@ -30,9 +30,16 @@ std::optional<Тип> возврат_из_синтаксиса(const std::option
 // `Список` / key or value of a `Словарь` (through any chain of those), becomes `Контракт`.
 Тип разрешить_тип(const Анализатор& анализатор, const СинтаксическийТип& тип);
 
+// As тип_из_синтаксиса, for the type arguments of an instance: a generic type whose name is
+// past предел_имени_экземпляра keeps its name cut just past the bound and sets имя_обрезано,
+// so that the instantiation can refuse it by its name instead of naming `Неизвестен`.
+Тип тип_аргумента_экземпляра(const СинтаксическийТип& тип, bool& имя_обрезано);
+
 // The keyword of instance names: `целое`, `текст`, a struct's own name, else the rendering.
 std::string ключевое_слово_типа(const Тип& тип);
 void ключевое_слово_типа(const Тип& тип, std::string& куда);
+// The same, stopping once куда holds more than предел bytes.
+void ключевое_слово_типа(const Тип& тип, std::string& куда, std::size_t предел);
 
 // The numeric type a cast name (`целое` … `дробное64`) names; absent for any other name.
 std::optional<Тип> тип_приведения(std::string_view имя);

@@ -34,12 +34,6 @@ class РазмерПодстановки {
   std::vector<std::size_t> частей_замены_;
 };
 
-// An upper bound of the length in bytes of the instance name that `база` with these written
-// type arguments gets, counted without lowering them: a type keyword of a struct inside another
-// type is its escaped rendering, so each such level can double the name. Past
-// предел_частей_типа the count stops there.
-std::size_t длина_имени_экземпляра(std::string_view база, std::span<const СинтаксическийТип* const> аргументы);
-
 // Every written type inside a statement list (declared types and type arguments of calls),
 // each reported once, without recursion.
 std::vector<const СинтаксическийТип*> типы_в_инструкциях(const СписокИнструкций& инструкции);

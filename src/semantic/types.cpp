@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <limits>
 #include <tuple>
 
 #include "semantic/ordered_table.h"
@@ -236,9 +237,11 @@ std::vector<ПолеТипа> копия_полей(std::span<const ПолеТи
 namespace {
 
 // A name between double quotes, with `"` and `\` escaped: instance names can hold quotes.
-void дописать_имя(std::string& куда, std::string_view имя) {
+// Stops once куда is past предел.
+void дописать_имя(std::string& куда, std::string_view имя, std::size_t предел) {
   куда += '"';
   for (char знак : имя) {
+    if (куда.size() > предел) return;
     if (знак == '"' || знак == '\\') куда += '\\';
     куда += знак;
   }
@@ -257,20 +260,19 @@ struct Шаг {
 Шаг шаг_текста(std::string_view текст) { return {nullptr, текст, 0, false}; }
 Шаг шаг_числа(std::uint64_t число) { return {nullptr, {}, число, true}; }
 
-}  // namespace
-
-void отладочный_текст_типа(const Тип& корень, std::string& куда) {
+// Stops once куда is past предел, though a piece may still add its closing text.
+void выписать_тип(const Тип& корень, std::string& куда, std::size_t предел) {
   if (!корень.первый_ребёнок()) {
     куда += имена_видов[номер(корень.вид())];
     if (корень.это(ВидТипа::Структура) || корень.это(ВидТипа::Контракт)) {
       куда += '(';
-      дописать_имя(куда, корень.имя());
+      дописать_имя(куда, корень.имя(), предел);
       куда += ')';
     }
     return;
   }
   std::vector<Шаг> шаги{шаг_типа(корень)};
-  while (!шаги.empty()) {
+  while (!шаги.empty() && куда.size() <= предел) {
     Шаг шаг = шаги.back();
     шаги.pop_back();
     if (шаг.это_число) {
@@ -287,7 +289,7 @@ void отладочный_текст_типа(const Тип& корень, std::s
       case ВидТипа::Структура:
       case ВидТипа::Контракт:
         куда += '(';
-        дописать_имя(куда, тип.имя());
+        дописать_имя(куда, тип.имя(), предел);
         куда += ')';
         break;
       case ВидТипа::Массив:
@@ -316,6 +318,18 @@ void отладочный_текст_типа(const Тип& корень, std::s
         break;
     }
   }
+}
+
+}  // namespace
+
+void отладочный_текст_типа(const Тип& тип, std::string& куда, std::size_t предел) {
+  выписать_тип(тип, куда, предел);
+  // What was added after the bound was passed is no part of the text's start.
+  if (куда.size() > предел) куда.resize(предел + 1);
+}
+
+void отладочный_текст_типа(const Тип& тип, std::string& куда) {
+  отладочный_текст_типа(тип, куда, std::numeric_limits<std::size_t>::max());
 }
 
 std::string отладочный_текст_типа(const Тип& тип) {

@@ -130,6 +130,9 @@ struct СигнатураФункции {
 // The rendering user messages embed: `Целое`, `Структура("Точка")`,
 // `Массив { элемент: Целое, размер: 3 }`, `Словарь(Текст, Целое)`.
 void отладочный_текст_типа(const Тип& тип, std::string& куда);
+// The same, stopping once куда holds more than предел bytes, cut to предел + 1: a type of many
+// parts or long names costs no more than that.
+void отладочный_текст_типа(const Тип& тип, std::string& куда, std::size_t предел);
 std::string отладочный_текст_типа(const Тип& тип);
 // `None` or `Some(…)`.
 std::string отладочный_текст_типа(const std::optional<Тип>& тип);

@@ -43,5 +43,54 @@ TEST(ИменаЭкземпляровТест, ИмяИзКлючевыхСло�
             "Склад::положить__текст");
 }
 
+// Built up to a bound: the whole name within it; past it, the name's first bound + 1 bytes,
+// however long the whole name would be.
+TEST(ИменаЭкземпляровТест, ИмяДоПредела) {
+  std::string длинное;
+  for (int i = 0; i < 2500; ++i) длинное += "ж";
+  std::vector<Тип> типы;
+  типы.push_back(тип_из_синтаксиса(тест::записанный_тип("Список из Точка")));
+  типы.push_back(Тип::структура(длинное));
+  типы.push_back(Тип(ВидТипа::Целое));
+  const std::string целиком = имя_экземпляра_нескольких("Пара", типы);
+  ASSERT_GT(целиком.size(), 5000u);
+  for (std::size_t предел : {целиком.size(), целиком.size() + 1, std::size_t(100000)}) {
+    const ИмяЭкземпляра имя = имя_экземпляра_в_пределе("Пара", типы, предел);
+    EXPECT_TRUE(имя.в_пределе) << предел;
+    EXPECT_EQ(имя.имя, целиком) << предел;
+  }
+  // Past the bound in the base, in a rendering (inside the escaped name), in a struct's name.
+  for (std::size_t предел : {std::size_t(3), std::size_t(20), std::size_t(35), std::size_t(1000), целиком.size() - 1}) {
+    const ИмяЭкземпляра имя = имя_экземпляра_в_пределе("Пара", типы, предел);
+    EXPECT_FALSE(имя.в_пределе) << предел;
+    EXPECT_EQ(имя.имя.size(), предел + 1);
+    EXPECT_EQ(имя.имя, целиком.substr(0, имя.имя.size())) << предел;
+  }
+}
+
+// A type argument whose own instance name is past the bound: the ordinary lowering cannot
+// name it (`Неизвестен`); the lowering of instance arguments keeps its cut name and says so.
+TEST(ИменаЭкземпляровТест, АргументСНазваниемЗаПределом) {
+  std::string текст;
+  for (int i = 0; i < 17; ++i) текст += "Я<Список<";
+  текст += "целое";
+  for (int i = 0; i < 17; ++i) текст += ">>";
+  const auto записанный = тест::записанный_тип(текст);
+  EXPECT_TRUE(тип_из_синтаксиса(записанный).это(ВидТипа::Неизвестен));
+  bool обрезано = false;
+  const Тип аргумент = тип_аргумента_экземпляра(записанный, обрезано);
+  EXPECT_TRUE(обрезано);
+  ASSERT_TRUE(аргумент.это(ВидТипа::Структура));
+  EXPECT_EQ(аргумент.имя().size(), предел_имени_экземпляра + 1);
+  EXPECT_TRUE(аргумент.имя().starts_with("Я__Список(Структура(\"Я__Список(Структура(\\\"Я__"));
+  // Sixteen levels fit, in both lowerings alike.
+  const auto шестнадцать = тест::записанный_тип(текст.substr(std::string_view("Я<Список<").size(),
+                                                            текст.size() - std::string_view("Я<Список<>>").size()));
+  обрезано = false;
+  EXPECT_TRUE(типы_равны(тип_аргумента_экземпляра(шестнадцать, обрезано), тип_из_синтаксиса(шестнадцать)));
+  EXPECT_FALSE(обрезано);
+  EXPECT_TRUE(тип_из_синтаксиса(шестнадцать).это(ВидТипа::Структура));
+}
+
 }  // namespace
 }  // namespace тувра

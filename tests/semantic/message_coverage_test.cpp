@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis_error_kinds.h"
+#include "generic_programs.h"
 #include "parser/front_end.h"
 #include "semantic/messages.h"
 #include "semantic/program_analysis.h"
@@ -28,6 +29,30 @@ struct СлучайВида {
 };
 
 std::string в_функции(const std::string& тело) { return "функция ф()\n" + тело + "\nконец\n"; }
+
+// Forty type parameters, each replacement naming the next one twice: a type of 2^40 parts.
+std::string удваивающая_подстановка() {
+  std::string параметры, аргументы;
+  for (int i = 1; i <= 40; ++i) {
+    const std::string следующий = "П" + std::to_string(i + 1);
+    параметры += (i > 1 ? ", П" : "П") + std::to_string(i);
+    аргументы += (i > 1 ? ", " : "") + (i < 40 ? "Пара<" + следующий + ", " + следующий + ">" : std::string("целое"));
+  }
+  return "структура Пара<А, Б> { А а; Б б; }\nструктура Много<" + параметры + "> { П1 первое; }\n" +
+         в_функции("вывести(Много<" + аргументы + ">(неуказано));");
+}
+
+// One instance whose body uses a value of 2047 type parts 1100 times: past the nodes of all bodies.
+std::string большое_значение_в_теле() {
+  std::string тип = "целое";
+  for (int i = 0; i < 10; ++i) тип = "Словарь<" + тип + ", " + тип + ">";
+  std::string текст = "функция большой(): " + тип + "\n  вернуть неуказано;\nконец\nфункция г<Т>(Т х)\n";
+  for (int i = 0; i < 110; ++i) {
+    текст += "  вывести(большой(), большой(), большой(), большой(), большой(), большой(), большой(), большой(), "
+             "большой(), большой());\n";
+  }
+  return текст + "конец\n" + в_функции("вывести(г<целое>(1));");
+}
 
 // The first error, with the functions of the modules given as an including caller would give them.
 Итог<Пусто, ОшибкаТекста> первая_ошибка(const СлучайВида& случай) {
@@ -197,8 +222,13 @@ const std::vector<СлучайВида>& случаи() {
        "структура Я<Т> { Т з; функция копия(): Я<Т> { вернуть Я<Т>(это.з); } }\n" + в_функции("x = Я<целое>(1);")},
       {В::СлишкомГлубокаяВложенностьИнстанциаций,
        "функция г<Т>(Т х)\n  вывести(г<Список из Т>(Список из Т()));\nконец\n" + в_функции("вывести(г<целое>(1));")},
-      {В::СлишкомБольшойТип,
+      // A template asking for itself inside one more level: its names grow past their bound
+      // long before the depth of instances does.
+      {В::СлишкомДлинноеИмяЭкземпляра,
        "структура Я<Т> { Т з; функция глубже() { вывести(Я<Я<Т>?>(неуказано)); } }\n" + в_функции("x = Я<целое>(1);")},
+      {В::СлишкомБольшойТип, удваивающая_подстановка()},
+      {В::СлишкомМногоИнстанциаций, веер_инстанциаций(15, 2)},
+      {В::СлишкомМногоРаботыИнстанциации, большое_значение_в_теле()},
       // A user struct already bears the instance's name.
       {В::ИмяЭкземпляраЗанято,
        "структура Я<Т> { Т з; }\nструктура Я__целое { текст т; }\n" + в_функции("x = Я<целое>(1);")},
