@@ -6,16 +6,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "generic_programs.h"
 #include "heap_meter.h"
 #include "parser/front_end.h"
-#include "semantic/analyser.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
 
 namespace {
 
@@ -28,9 +25,7 @@ namespace {
 // A program meant to pass must pass, one meant to stop at the budget must stop: otherwise the
 // figure would measure something else.
 void проанализировать(const тувра::Программа& программа, bool должна_пройти) {
-  const std::vector<std::optional<std::string>> модули(программа.объявления.size());
-  тувра::Анализатор анализатор = тувра::новый_анализатор();
-  auto итог = тувра::анализировать_программу(анализатор, программа, {}, модули);
+  auto итог = тувра::проверить_программу(программа);
   if (итог.has_value() != должна_пройти) {
     std::fprintf(stderr, "неожиданный итог: %s\n", итог ? "успех" : итог.error().сообщение_ошибки.c_str());
     std::abort();

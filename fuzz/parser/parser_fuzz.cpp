@@ -3,17 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "lexer/lexer.h"
 #include "lexer/utf8.h"
 #include "parser/front_end.h"
-#include "semantic/analyser.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
 #include "syntax_tree/syntax_tree.h"
 
 namespace {
@@ -58,9 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* данные, std::siz
   тувра::Арена арена_второй;
   требовать(тувра::копия_программы(копия, арена_второй) == копия);
   // The analysis of whatever parses ends in success or one error with its message.
-  тувра::Анализатор анализатор = тувра::новый_анализатор();
-  auto анализ = тувра::анализировать_программу(анализатор, копия, {},
-                                              std::vector<std::optional<std::string>>(копия.объявления.size()));
+  auto анализ = тувра::проверить_программу(копия);
   требовать(анализ || !анализ.error().сообщение_ошибки.empty());
   return 0;
 }

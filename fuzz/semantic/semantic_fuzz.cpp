@@ -4,17 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "lexer/lexer.h"
 #include "lexer/utf8.h"
 #include "parser/front_end.h"
 #include "semantic/analyser.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
 
 namespace {
 
@@ -25,8 +23,7 @@ void требовать(bool условие) {
 // The outcome as one text, and the analyser's state checked once the run is over.
 std::string проанализировать(const тувра::Программа& программа, std::size_t последняя_строка) {
   тувра::Анализатор анализатор = тувра::новый_анализатор();
-  const std::vector<std::optional<std::string>> модули(программа.объявления.size());
-  auto итог = тувра::анализировать_программу(анализатор, программа, {}, модули);
+  auto итог = тувра::проверить_программу(анализатор, программа);
   if (итог) {
     // A successful run leaves no body, loop or instance open.
     требовать(анализатор.области_видимости.глубина() == 1);

@@ -1,8 +1,7 @@
 // The left side of `=`: read as an expression, then turned into an assignment target.
 #pragma once
 
-#include <string>
-
+#include "parser/messages.h"
 #include "support/expected.h"
 #include "syntax_tree/syntax_tree.h"
 
@@ -12,6 +11,6 @@ namespace тувра {
 // index rewrite treats calls of local names. On failure, the message names the innermost
 // expression that has no target form, in its debug rendering.
 // The target is built in `арена`, the tree's own.
-Итог<ЦельПрисваивания, std::string> построить_цель_присваивания(УзелВыражения выражение, Арена& арена);
+Итог<ЦельПрисваивания, СообщениеПарсера> построить_цель_присваивания(УзелВыражения выражение, Арена& арена);
 
 }  // namespace тувра

@@ -13,6 +13,7 @@
 #include "lexer/parse_error.h"
 #include "lexer/token.h"
 #include "lexer/token_list.h"
+#include "parser/messages.h"
 #include "support/expected.h"
 #include "syntax_tree/syntax_tree.h"
 
@@ -86,17 +87,17 @@ struct Парсер {
   const Токен& токен_впереди(std::size_t сдвиг) const;
 
   // "{контекст}: ожидалось {…}, но встретилось {…}" unless the current token is of that kind.
-  Итог<Пусто, ОшибкаРазбора> ожидать(ВидТокена::Номер номер, std::string_view контекст);
+  Итог<Пусто, ОшибкаРазбора> ожидать(ВидТокена::Номер номер, КонтекстОжидания контекст);
   // "{контекст}: ожидалось имя, встретилось {…}" unless the current token is a name; the
   // name is copied into the arena.
-  Итог<std::string_view, ОшибкаРазбора> ожидать_имя(std::string_view контекст);
+  Итог<std::string_view, ОшибкаРазбора> ожидать_имя(КонтекстИмени контекст);
   // The current token's text, copied into the arena.
   std::string_view текст_токена() const { return арена.текст(текущий().вид.текст()); }
   template <class Т>
   Указатель<Т> ящик(Т узел) const {
     return арена.ящик(std::move(узел));
   }
-  ОшибкаРазбора ошибка_у_текущего_токена(std::string сообщение) const;
+  ОшибкаРазбора ошибка_у_текущего_токена(СообщениеПарсера сообщение) const;
   // `->` or `:`.
   bool принять_маркер_возврата();
 };

@@ -32,4 +32,7 @@ namespace тувра {
 // Whether a list of names holds the name, byte for byte.
 bool содержит_имя(std::span<const std::string> имена, std::string_view имя);
 
+// Whether the contracts the struct says it fulfils («структура S : K») name the contract.
+bool заявляет_контракт(const Анализатор& анализатор, std::string_view структура, std::string_view контракт);
+
 }  // namespace тувра

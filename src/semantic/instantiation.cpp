@@ -26,11 +26,6 @@ namespace с = сообщения;
 // larger instances of itself stops here instead of running on without end.
 constexpr std::size_t предел_вложенных_инстанциаций = 64;
 
-std::optional<Тип> возврат_из_синтаксиса(const std::optional<СинтаксическийТип>& тип) {
-  if (!тип) return std::nullopt;
-  return тип_из_синтаксиса(*тип);
-}
-
 СигнатураФункции сигнатура_экземпляра(const ОбъявлениеФункции& объявление) {
   СигнатураФункции сигнатура;
   сигнатура.типы_параметров.reserve(объявление.параметры.size());

@@ -130,6 +130,11 @@ constexpr std::array<std::string_view, число_примитивов> ключ
 
 Тип тип_из_синтаксиса(const СинтаксическийТип& тип) { return понизить(тип, nullptr, nullptr); }
 
+std::optional<Тип> возврат_из_синтаксиса(const std::optional<СинтаксическийТип>& тип) {
+  if (!тип) return std::nullopt;
+  return понизить(*тип, nullptr, nullptr);
+}
+
 Тип разрешить_тип(const Анализатор& анализатор, const СинтаксическийТип& тип) {
   return понизить(тип, &анализатор, nullptr);
 }

@@ -23,6 +23,8 @@ inline constexpr std::size_t предел_имени_экземпляра = 1000
 // array without size give `Неизвестен`, and so does an instance name past
 // предел_имени_экземпляра. Never fails.
 Тип тип_из_синтаксиса(const СинтаксическийТип& тип);
+// The same for a result type, absent when none is written.
+std::optional<Тип> возврат_из_синтаксиса(const std::optional<СинтаксическийТип>& тип);
 
 // As тип_из_синтаксиса, but a declared contract's name, at the top or as the element of a
 // `Список` / key or value of a `Словарь` (through any chain of those), becomes `Контракт`.

@@ -1,4 +1,4 @@
-// Typing of method calls: module calls, the weak-field test, container, struct and contract methods.
+// Typing of method calls: module calls, container, struct and contract methods.
 #pragma once
 
 #include <string_view>
@@ -9,9 +9,6 @@
 #include "syntax_tree/expression.h"
 
 namespace тувра {
-
-// The `ВызовМетода` branch of вывести_тип_выражения.
-ИтогАнализа<Тип> вывести_тип_вызова_метода(Анализатор& анализатор, const УзелВыражения::ВызовМетода& вызов);
 
 // «м.ф(…)» where м is an included module (no variable hides it) that declares ф.
 bool это_вызов_модуля(const Анализатор& анализатор, const УзелВыражения::ВызовМетода& вызов);

@@ -1,6 +1,8 @@
-// What the variant nodes of the syntax tree share: building a node from one of its alternatives.
+// What the variant nodes of the syntax tree share: building a node from one of its alternatives,
+// and naming an alternative's place in the variant.
 #pragma once
 
+#include <cstddef>
 #include <type_traits>
 #include <variant>
 
@@ -16,5 +18,27 @@ struct одна_из_альтернатив<А, std::variant<В...>> : std::bool
 // so a node converts from its own alternatives and from nothing else.
 template <class А, class Вариант>
 concept альтернатива_варианта = одна_из_альтернатив<std::remove_cvref_t<А>, Вариант>::value;
+
+template <class А, class Вариант>
+struct место_альтернативы;
+
+template <class А, class... В>
+struct место_альтернативы<А, std::variant<В...>> {
+  static consteval std::size_t найти() {
+    constexpr bool совпадает[] = {std::is_same_v<А, В>...};
+    std::size_t место = sizeof...(В);
+    for (std::size_t номер = 0; номер < sizeof...(В); ++номер) {
+      if (совпадает[номер]) место = номер;
+    }
+    return место;
+  }
+  static_assert((std::is_same_v<А, В> + ...) == 1, "the type must be exactly one alternative of the variant");
+  static constexpr std::size_t значение = найти();
+};
+
+// The index() of А in the variant: a switch over index() names its cases by type, so that
+// reordering the alternatives cannot change what a case means.
+template <class А, class Вариант>
+inline constexpr std::size_t номер_альтернативы = место_альтернативы<А, Вариант>::значение;
 
 }  // namespace тувра

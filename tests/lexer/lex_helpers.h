@@ -8,9 +8,12 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "lexer/lexer.h"
+#include "lexer/messages.h"
+#include "message_kinds.h"
 
 namespace тувра {
 
@@ -46,6 +49,15 @@ inline Итог<СписокТокенов, ОшибкаРазбора> лекс
 }
 template <std::same_as<std::string> Т>
 Итог<СписокТокенов, ОшибкаРазбора> лексировать(Т&&) = delete;
+
+// The error as the tables write it, and a lexer's kind whose template gives its message.
+inline void проверить_ошибку(const ОшибкаРазбора& ошибка, const std::string& сообщение, std::size_t строка,
+                             std::size_t столбец) {
+  const auto* вид = std::get_if<ВидОшибкиЛексера>(&ошибка.вид);
+  ASSERT_NE(вид, nullptr);
+  EXPECT_EQ(ошибка, (ОшибкаРазбора{сообщение, строка, столбец, *вид}));
+  EXPECT_TRUE(по_шаблону(ошибка.сообщение_ошибки, статья(*вид).шаблон)) << статья(*вид).имя;
+}
 
 // The debug texts of all tokens but the final КонецФайла, joined by blanks; checks that
 // the list ends with exactly one КонецФайла.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "lexer/lexer.h"
+#include "parse_error_kinds.h"
 #include "parser/parser.h"
 #include "syntax_tree/expression.h"
 #include "syntax_tree/syntax_type.h"
@@ -32,7 +33,10 @@ inline Парсер парсер_из(std::string_view текст) {
 template <std::same_as<std::string> Т>
 Парсер парсер_из(Т&&) = delete;
 
+// The message with "@line:column"; the kind the error carries must be the one whose template
+// gives the message.
 inline std::string ошибка_текстом(const ОшибкаРазбора& ошибка) {
+  проверить_вид(ошибка);
   return ошибка.сообщение_ошибки + " @" + std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец);
 }
 

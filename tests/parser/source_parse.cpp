@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "lexer/lexer.h"
+#include "parse_error_kinds.h"
 #include "parser/front_end.h"
 #include "parser/parser.h"
 #include "parser/statements.h"
@@ -23,6 +24,7 @@ namespace тувра::тест {
 }
 
 std::string текст_ошибки(const ОшибкаРазбора& ошибка) {
+  проверить_вид(ошибка);
   return std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец) + ": " + ошибка.сообщение_ошибки;
 }
 

@@ -21,6 +21,8 @@ namespace тувра::тест {
 СписокТокенов токены_текста(std::string_view текст);
 template <std::same_as<std::string> Т>
 СписокТокенов токены_текста(Т&&) = delete;
+// "строка:столбец: сообщение"; the kind the error carries must be the one whose template gives
+// the message.
 std::string текст_ошибки(const ОшибкаРазбора& ошибка);
 
 // `разобрать_текст`.

@@ -2,28 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <utility>
+#include <variant>
 
-#include "parser/front_end.h"
+#include "analysis_error_kinds.h"
+#include "parse_error_kinds.h"
 #include "semantic/messages.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
 
 namespace тувра::тест {
 
 std::string итог_анализа(std::string_view текст) {
-  auto разобрано = разобрать_текст(текст);
-  if (!разобрано) {
-    const auto& ошибка = разобрано.error();
-    return "разбор: " + std::to_string(ошибка.строка) + ":" + std::to_string(ошибка.столбец) + ": " +
-           ошибка.сообщение_ошибки;
-  }
-  const Программа& программа = разобрано->программа;
-  Анализатор анализатор = новый_анализатор();
-  const std::vector<std::optional<std::string>> имена_модулей(программа.объявления.size());
-  auto итог = анализировать_программу(анализатор, программа, {}, имена_модулей);
+  auto итог = проверить_текст(текст);
   if (итог) return "";
-  const ОшибкаАнализа& ошибка = итог.error();
+  if (const auto* разбора = std::get_if<ОшибкаРазбора>(&итог.error())) {
+    проверить_вид(*разбора);
+    return "разбор: " + std::to_string(разбора->строка) + ":" + std::to_string(разбора->столбец) + ": " +
+           разбора->сообщение_ошибки;
+  }
+  const ОшибкаАнализа& ошибка = std::get<ОшибкаАнализа>(итог.error());
+  проверить_вид(ошибка);
   if (!ошибка.строка) return ошибка.сообщение_ошибки;
   return std::to_string(*ошибка.строка) + ": " + ошибка.сообщение_ошибки;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 #include <variant>
 
+#include "analysis_error_kinds.h"
 #include "lexer/lexer.h"
 #include "lexer/token_list.h"
 #include "parser/parser.h"
@@ -150,7 +151,9 @@ void АнализВыражений::функция_модуля(std::string_vie
 std::string АнализВыражений::итог(std::string_view текст) {
   УзелВыражения узел = выражение(текст);
   auto тип = вывести_тип_выражения(анализатор, узел);
-  return тип ? отладочный_текст_типа(*тип) : тип.error().сообщение_ошибки;
+  if (тип) return отладочный_текст_типа(*тип);
+  проверить_вид(тип.error());
+  return тип.error().сообщение_ошибки;
 }
 
 void АнализВыражений::проверить_все(const std::vector<СлучайВыражения>& случаи) {

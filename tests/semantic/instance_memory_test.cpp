@@ -4,17 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "generic_programs.h"
 #include "heap_meter.h"
 #include "parser/front_end.h"
-#include "semantic/analyser.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
 
 namespace тувра::тест {
 namespace {
@@ -30,13 +27,10 @@ struct Замер {
 Замер проанализировать(const std::string& текст) {
   auto разобрано = разобрать_текст(текст);
   if (!разобрано) return {"разбор: " + разобрано.error().сообщение_ошибки, 0};
-  const Программа& программа = разобрано->программа;
-  const std::vector<std::optional<std::string>> модули(программа.объявления.size());
   начать_замер_кучи();
   Замер замер;
   {
-    Анализатор анализатор = новый_анализатор();
-    auto итог = анализировать_программу(анализатор, программа, {}, модули);
+    auto итог = проверить_программу(разобрано->программа);
     if (!итог) {
       const ОшибкаАнализа& ошибка = итог.error();
       замер.итог = (ошибка.строка ? std::to_string(*ошибка.строка) + ": " : "") + ошибка.сообщение_ошибки;

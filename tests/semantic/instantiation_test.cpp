@@ -3,7 +3,6 @@
 // of an instance body, and colliding instance names.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,7 +11,7 @@
 #include "parser/front_end.h"
 #include "semantic/analyser.h"
 #include "semantic/instantiation.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
 
 namespace тувра::тест {
 namespace {
@@ -30,9 +29,7 @@ struct Прогон {
       return;
     }
     разобрано = std::move(*итог_разбора);
-    const Программа& программа = разобрано.программа;
-    const std::vector<std::optional<std::string>> модули(программа.объявления.size());
-    auto проверено = анализировать_программу(анализатор, программа, {}, модули);
+    auto проверено = проверить_программу(анализатор, разобрано.программа);
     if (!проверено) итог = проверено.error().сообщение_ошибки;
   }
 

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <utility>
+#include <variant>
 
-#include "parser/front_end.h"
-#include "semantic/analyser.h"
-#include "semantic/program_analysis.h"
+#include "semantic/text_check.h"
+#include "support/overloaded.h"
 
 namespace тувра::lsp {
 
@@ -18,18 +17,18 @@ std::uint32_t в_протокол(std::size_t от_единицы) {
   return static_cast<std::uint32_t>(std::min<std::size_t>(от_нуля, UINT32_MAX));
 }
 
-Diagnostic из_ошибки_разбора(ОшибкаРазбора ошибка) {
-  return создать_диагностику(ошибка.строка, ошибка.столбец, std::move(ошибка.сообщение_ошибки));
-}
-
-// The semantic analysis of the parsed program as the main file alone: its first error's
-// message, or nothing.
-std::optional<std::string> ошибка_анализа(const Программа& программа) {
-  Анализатор анализатор = новый_анализатор();
-  const std::vector<std::optional<std::string>> имена_модулей(программа.объявления.size());
-  auto итог = анализировать_программу(анализатор, программа, {}, имена_модулей);
-  if (итог) return std::nullopt;
-  return std::move(итог).error().сообщение_ошибки;
+Diagnostic из_ошибки(ОшибкаТекста ошибка) {
+  return std::visit(перегрузка{
+                        [](ОшибкаРазбора& разбора) {
+                          return создать_диагностику(разбора.строка, разбора.столбец,
+                                                     std::move(разбора.сообщение_ошибки));
+                        },
+                        // The analysis places no error in the text.
+                        [](ОшибкаАнализа& анализа) {
+                          return создать_диагностику(1, 1, "[без точной позиции] " + анализа.сообщение_ошибки);
+                        },
+                    },
+                    ошибка);
 }
 
 }  // namespace
@@ -43,14 +42,8 @@ Diagnostic создать_диагностику(std::size_t строка, std::
 
 std::vector<Diagnostic> диагностика_текста(std::string_view текст) {
   std::vector<Diagnostic> список;
-  auto программа = разобрать_текст(текст);
-  if (!программа) {
-    список.push_back(из_ошибки_разбора(std::move(программа).error()));
-    return список;
-  }
-  if (auto сообщение = ошибка_анализа(программа->программа)) {
-    список.push_back(создать_диагностику(1, 1, "[без точной позиции] " + *сообщение));
-  }
+  auto итог = проверить_текст(текст);
+  if (!итог) список.push_back(из_ошибки(std::move(итог).error()));
   return список;
 }
 
