@@ -226,6 +226,40 @@ TEST(Instantiation, CleanContextOfInstanceBodies) {
   });
 }
 
+// However a check ends, the analyser is left as the run found it: no scope, loop, body or
+// instance stays open behind an error.
+TEST(Instantiation, NothingLeftOpenByAnError) {
+  const std::vector<std::string> документы = {
+      // Inside a loop of a function with a return type.
+      "функция ф(): целое\n  пока (да)\n    вывести(у);\n  конец\n  вернуть 1;\nконец\n",
+      // Inside a `параллельно` block inside a for-each loop.
+      "функция ф()\n  целое[2] м = [1, 2];\n  для каждого э в м\n    параллельно\n      вывести(у);\n    конец\n  конец\nконец\n",
+      // A refused parameter, once the function's scope is open.
+      "функция ф(целое? п)\nконец\n",
+      // Inside a loop of a method.
+      "структура С\n  функция м(): целое\n    пока (да)\n      вывести(у);\n    конец\n    вернуть 1;\n  конец\nконец\n",
+      // Inside an instance asked for from a loop of another instance.
+      "функция ф<Т>(Т х)\n  вывести(у);\nконец\nфункция г<Т>(Т х)\n  пока (да)\n    вывести(ф<Т>(х));\n  конец\nконец\n"
+      "функция главная()\n  вывести(г<целое>(1));\nконец\n",
+      // Inside a method of a generic struct's instance.
+      "структура Я<Т>\n  Т з;\n  функция м(): Т\n    вывести(у);\n    вернуть это.з;\n  конец\nконец\n"
+      "функция ф()\n  x = Я<целое>(1);\nконец\n",
+  };
+  for (const std::string& документ : документы) {
+    SCOPED_TRACE(документ);
+    Прогон прогон(документ);
+    ASSERT_NE(прогон.итог, "");
+    ASSERT_NE(прогон.итог.rfind("разбор", 0), 0u) << прогон.итог;
+    const Анализатор& а = прогон.анализатор;
+    EXPECT_EQ(а.области_видимости.глубина(), 1u);
+    EXPECT_EQ(а.глубина_циклов, 0u);
+    EXPECT_FALSE(а.текущий_тип_возврата.has_value());
+    EXPECT_FALSE(а.текущая_структура.has_value());
+    EXPECT_EQ(а.инстанциаций_в_работе, 0u);
+    EXPECT_EQ(а.экземпляр_в_проверке, nullptr);
+  }
+}
+
 TEST(Instantiation, CollidingInstanceNames) {
   проверить_документы({
       {"структура Пара<А, Б>\n  А а;\n  Б б;\nконец\nструктура аа_бб\nконец\nструктура бб_вв\nконец\n"
