@@ -3,21 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "message_kinds.h"
+
 namespace тувра::пакеты::испытания {
 namespace {
 
-constexpr std::string_view кНейтральное = "·";
+using тест::куски_шаблона;
 
-std::vector<std::string_view> куски_шаблона(std::string_view шаблон) {
-  std::vector<std::string_view> куски;
-  std::size_t начало = 0;
-  for (std::size_t место = шаблон.find("{}"); место != std::string_view::npos; место = шаблон.find("{}", начало)) {
-    куски.push_back(шаблон.substr(начало, место - начало));
-    начало = место + 2;
-  }
-  куски.push_back(шаблон.substr(начало));
-  return куски;
-}
+constexpr std::string_view кНейтральное = "·";
 
 }  // namespace
 

@@ -10,8 +10,8 @@
 
 namespace тувра::тест {
 
-// Whether the template with every "{}" standing for any text gives the message.
-inline bool по_шаблону(std::string_view сообщение, std::string_view шаблон) {
+// The fixed pieces of a template between its "{}" places.
+inline std::vector<std::string_view> куски_шаблона(std::string_view шаблон) {
   std::vector<std::string_view> куски;
   std::size_t начало = 0;
   for (std::size_t место = шаблон.find("{}"); место != std::string_view::npos; место = шаблон.find("{}", начало)) {
@@ -19,6 +19,12 @@ inline bool по_шаблону(std::string_view сообщение, std::string
     начало = место + 2;
   }
   куски.push_back(шаблон.substr(начало));
+  return куски;
+}
+
+// Whether the template with every "{}" standing for any text gives the message.
+inline bool по_шаблону(std::string_view сообщение, std::string_view шаблон) {
+  const std::vector<std::string_view> куски = куски_шаблона(шаблон);
   if (куски.size() == 1) return сообщение == шаблон;
   if (!сообщение.starts_with(куски.front())) return false;
   std::size_t прочитано = куски.front().size();

@@ -81,6 +81,9 @@ struct ЗаписьПапки {
 // when the writer was killed.
 bool черновик_замены(std::string_view имя_записи, std::string_view имя_файла);
 
+// The draft name a writer with process id `номер_процесса` tries at its `попытка`-th attempt.
+std::string имя_черновика(std::string_view имя_файла, unsigned long номер_процесса, int попытка);
+
 // Removes the file `внутри` below `папка` (walked as above); a link as the last component goes itself.
 ИтогФайла<Пусто> удалить_файл_внутри(std::string_view папка, std::string_view внутри);
 

@@ -150,15 +150,10 @@ std::string последняя_часть(const std::vector<std::string>& час
   return std::optional<mode_t>(сведения.st_mode & 07777);
 }
 
-constexpr std::string_view кМеткаЧерновика = ".новый.";
-
 // A new file beside the old one, so that the rename stays on one file system.
 ИтогФайла<std::pair<Дескриптор, std::string>> создать_черновик(int папка, std::string_view имя) {
   for (int попытка = 0;; ++попытка) {
-    // Appended piece by piece: GCC 12 at -O3 takes "." + std::string for an overlapping copy.
-    std::string черновик(".");
-    черновик.append(имя).append(кМеткаЧерновика).append(std::to_string(::getpid())).append(".").append(
-        std::to_string(попытка));
+    std::string черновик = имя_черновика(имя, static_cast<unsigned long>(::getpid()), попытка);
     Дескриптор файл{::openat(папка, черновик.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666)};
     if (файл.fd >= 0) return std::pair{std::move(файл), std::move(черновик)};
     if (errno != EEXIST || попытка == 99) return Неудача{ошибка_errno()};
@@ -171,10 +166,6 @@ constexpr std::string_view кМеткаЧерновика = ".новый.";
   if (auto записано = записать_всё(fd, байты); !записано) return записано;
   if (::fsync(fd) != 0) return Неудача{ошибка_errno()};
   return Пусто{};
-}
-
-bool только_цифры(std::string_view текст) {
-  return !текст.empty() && текст.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace
@@ -350,18 +341,6 @@ bool путь_абсолютный(std::string_view путь) { return !путь
   }
   // The folder is not synced: after a crash either the old file or the new one is there, whole.
   return Пусто{};
-}
-
-bool черновик_замены(std::string_view имя_записи, std::string_view имя_файла) {
-  if (имя_записи.size() < 1 + имя_файла.size() + кМеткаЧерновика.size() || имя_записи.front() != '.') return false;
-  имя_записи.remove_prefix(1);
-  if (имя_записи.substr(0, имя_файла.size()) != имя_файла) return false;
-  имя_записи.remove_prefix(имя_файла.size());
-  if (имя_записи.substr(0, кМеткаЧерновика.size()) != кМеткаЧерновика) return false;
-  имя_записи.remove_prefix(кМеткаЧерновика.size());
-  const std::size_t точка = имя_записи.find('.');
-  return точка != std::string_view::npos && только_цифры(имя_записи.substr(0, точка)) &&
-         только_цифры(имя_записи.substr(точка + 1));
 }
 
 ИтогФайла<Пусто> удалить_файл_внутри(std::string_view папка, std::string_view внутри) {

@@ -217,13 +217,9 @@ class ЛичныйДоступ {
   SECURITY_ATTRIBUTES свойства_{};
 };
 
-constexpr std::string_view кМеткаЧерновика = ".новый.";
-
 ИтогФайла<std::pair<Описатель, std::wstring>> создать_черновик(const Родитель& р) {
   for (int попытка = 0;; ++попытка) {
-    std::string имя(".");
-    имя.append(в_utf8(р.имя)).append(кМеткаЧерновика).append(std::to_string(GetCurrentProcessId())).append(".").append(
-        std::to_string(попытка));
+    const std::string имя = имя_черновика(в_utf8(р.имя), GetCurrentProcessId(), попытка);
     std::wstring путь = р.путь + L"\\" + в_utf16(имя);
     Описатель файл(CreateFileW(путь.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (файл.есть()) return std::pair{std::move(файл), std::move(путь)};
@@ -245,10 +241,6 @@ constexpr std::string_view кМеткаЧерновика = ".новый.";
   // Replacing needs only the folder's permission; a read-only file stays as protected as before.
   if (атрибуты & FILE_ATTRIBUTE_READONLY) return Неудача{ошибка_системы(ERROR_ACCESS_DENIED)};
   return Пусто{};
-}
-
-bool только_цифры(std::string_view текст) {
-  return !текст.empty() && текст.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 std::string текущая_папка() {
@@ -465,18 +457,6 @@ bool путь_абсолютный(std::string_view путь) {
     DeleteFileW(путь_черновика.c_str());
   }
   return готов;
-}
-
-bool черновик_замены(std::string_view имя_записи, std::string_view имя_файла) {
-  if (имя_записи.size() < 1 + имя_файла.size() + кМеткаЧерновика.size() || имя_записи.front() != '.') return false;
-  имя_записи.remove_prefix(1);
-  if (имя_записи.substr(0, имя_файла.size()) != имя_файла) return false;
-  имя_записи.remove_prefix(имя_файла.size());
-  if (имя_записи.substr(0, кМеткаЧерновика.size()) != кМеткаЧерновика) return false;
-  имя_записи.remove_prefix(кМеткаЧерновика.size());
-  const std::size_t точка = имя_записи.find('.');
-  return точка != std::string_view::npos && только_цифры(имя_записи.substr(0, точка)) &&
-         только_цифры(имя_записи.substr(точка + 1));
 }
 
 ИтогФайла<Пусто> удалить_файл_внутри(std::string_view папка, std::string_view внутри) {
