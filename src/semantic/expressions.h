@@ -1,12 +1,14 @@
 // Typing of expressions, and the checks the expression, call and statement rules share.
 #pragma once
 
+#include <concepts>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "semantic/analysis_error.h"
 #include "semantic/analyser.h"
+#include "semantic/messages.h"
 #include "semantic/types.h"
 #include "syntax_tree/expression.h"
 
@@ -19,8 +21,17 @@ namespace тувра {
 ИтогАнализа<Тип> вывести_тип_бинарного(const Тип& левый, БинарныйОператор оператор, const Тип& правый);
 
 // Arguments of user, module and generic functions, constructors and struct methods:
-// `Неизвестен`, an equal type, or any numeric for a numeric parameter; контекст names the place.
-ИтогПроверки проверить_аргумент(const Тип& ожидаемый, const Тип& найденный, std::string_view контекст);
+// `Неизвестен`, an equal type, or any numeric for a numeric parameter.
+bool аргумент_подходит(const Тип& ожидаемый, const Тип& найденный);
+// контекст() names the place; it is made only for a refused argument, as most pass.
+template <std::invocable Контекст>
+ИтогПроверки проверить_аргумент(const Тип& ожидаемый, const Тип& найденный, const Контекст& контекст) {
+  if (аргумент_подходит(ожидаемый, найденный)) return Пусто{};
+  return неудача(сообщения::несовпадение_типов(контекст(), ожидаемый, найденный));
+}
+inline ИтогПроверки проверить_аргумент(const Тип& ожидаемый, const Тип& найденный, std::string_view контекст) {
+  return проверить_аргумент(ожидаемый, найденный, [контекст] { return контекст; });
+}
 
 // The privacy rule of a field already found: a private field only inside methods of its struct.
 ИтогПроверки найти_поле_структуры(const Анализатор& анализатор, std::string_view структура, std::string_view поле);

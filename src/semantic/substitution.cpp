@@ -12,22 +12,6 @@ namespace {
 
 using С = СинтаксическийТип;
 
-// Calls ф on each part of a written type (the types it holds directly).
-template <class Т, class Ф>
-void для_частей(Т& тип, Ф&& ф) {
-  if (auto* обобщённый = std::get_if<С::Обобщённый>(&тип.вид)) {
-    for (auto& параметр : обобщённый->параметры) ф(параметр);
-  } else if (auto* массив = std::get_if<С::Массив>(&тип.вид)) {
-    ф(*массив->элемент);
-  } else if (auto* опциональный = std::get_if<С::Опциональный>(&тип.вид)) {
-    ф(*опциональный->внутренний);
-  } else if (auto* результат = std::get_if<С::Результат>(&тип.вид)) {
-    ф(*результат->внутренний);
-  } else if (auto* канал = std::get_if<С::Канал>(&тип.вид)) {
-    ф(*канал->внутренний);
-  }
-}
-
 // Replaces the parameter inside a type that was freshly copied into `куда`, with a worklist:
 // array suffixes reach any depth. The replacement goes in as written and is not searched again.
 void заменить_в_типе(С& корень, std::string_view параметр, const С& замена, Арена& куда) {
@@ -40,7 +24,7 @@ void заменить_в_типе(С& корень, std::string_view парам�
       *тип = копия_синтаксического_типа(замена, куда);
       continue;
     }
-    для_частей(*тип, [&](С& часть) { очередь.push_back(&часть); });
+    обход::для_детей_вида<С>(*тип, [&](С& часть) { очередь.push_back(&часть); });
   }
 }
 
@@ -71,7 +55,7 @@ std::size_t число_частей_синтаксического_типа(cons
     const С* тип = очередь.back();
     очередь.pop_back();
     ++частей;
-    для_частей(*тип, [&](const С& часть) { очередь.push_back(&часть); });
+    обход::для_детей_вида<С>(*тип, [&](const С& часть) { очередь.push_back(&часть); });
   }
   return частей;
 }

@@ -154,6 +154,14 @@ void для_детей(Узел& узел, Ф&& ф) {
   }
 }
 
+// The children of kind К alone, as для_детей gives them.
+template <class К, class Узел, class Ф>
+void для_детей_вида(Узел& узел, Ф&& ф) {
+  для_детей(узел, [&](auto& ребёнок) {
+    if constexpr (std::is_same_v<std::remove_const_t<std::remove_reference_t<decltype(ребёнок)>>, К>) ф(ребёнок);
+  });
+}
+
 // Every node of kind К under `корень` (the root itself included when it is one), in source
 // order, without recursion: ф(К&) is called on each and returns whether to look for more of
 // the kind inside that node (false leaves its inside to ф, which may rewrite it whole; true

@@ -14,7 +14,7 @@ struct Случай {
   std::u32string символы;
 };
 
-TEST(Utf8, Декодирование) {
+TEST(КодировкаUtf8, Декодирование) {
   const std::vector<Случай> таблица = {
       {"", U""},
       {"abc", U"abc"},
@@ -45,7 +45,7 @@ TEST(Utf8, Декодирование) {
 
 // One character at a time, as the lexer reads: how many bytes it takes and whether it was
 // well formed (a U+FFFD written as such is; one standing for bad bytes is not).
-TEST(Utf8, ОдинСимвол) {
+TEST(КодировкаUtf8, ОдинСимвол) {
   struct Символ {
     std::string байты;
     std::size_t откуда;
@@ -76,7 +76,7 @@ TEST(Utf8, ОдинСимвол) {
   }
 }
 
-TEST(Utf8, КодированиеОбратноДекодированию) {
+TEST(КодировкаUtf8, КодированиеОбратноДекодированию) {
   const std::string текст = "функция f() { вернуть \"€𝄞\" }\n";
   EXPECT_EQ(закодировать_utf8(декодировать_utf8(текст)), текст);
   // Values that are not scalar values are never written as such.

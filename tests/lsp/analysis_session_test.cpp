@@ -45,7 +45,7 @@ std::vector<json> публикации(const ИтогСеанса& итог) {
 const std::string ошибка_типа = "функция ф()\n  целое х = 1;\n  текст т = х;\nконец\n";
 const std::string верный = "функция ф(): целое\n  целое х = 1;\n  вернуть х + 1;\nконец\n";
 
-TEST(AnalysisSession, ErrorAtTheStartThenClearedByAValidText) {
+TEST(СеансАнализа, ErrorAtTheStartThenClearedByAValidText) {
   const std::string uri = "file:///a.код";
   const auto итог = выполнить_сеанс(начало + открыть(uri, ошибка_типа) + изменить(uri, верный) + выход);
   EXPECT_EQ(итог.код, 0);
@@ -59,7 +59,7 @@ TEST(AnalysisSession, ErrorAtTheStartThenClearedByAValidText) {
   EXPECT_EQ(список[1]["diagnostics"], json::array());
 }
 
-TEST(AnalysisSession, EachDocumentIsAnalysedAlone) {
+TEST(СеансАнализа, EachDocumentIsAnalysedAlone) {
   // The second document calls a function only the first declares.
   const auto итог = выполнить_сеанс(начало + открыть("file:///a.код", "функция помощь(): целое\n  вернуть 1;\nконец\n") +
                                     открыть("file:///b.код", "функция ф(): целое\n  вернуть помощь();\nконец\n") +
@@ -71,7 +71,7 @@ TEST(AnalysisSession, EachDocumentIsAnalysedAlone) {
   EXPECT_EQ(список[1]["diagnostics"][0]["message"], "[без точной позиции] функция 'помощь' не объявлена");
 }
 
-TEST(AnalysisSession, DeepAndGrowingDocumentsGetTheirAnswer) {
+TEST(СеансАнализа, DeepAndGrowingDocumentsGetTheirAnswer) {
   // 1,000 nested blocks and a template that asks for ever larger instances: the server answers
   // each, and stays up for the next.
   std::string вложенный = "функция ф()\n";
@@ -93,7 +93,7 @@ TEST(AnalysisSession, DeepAndGrowingDocumentsGetTheirAnswer) {
   EXPECT_EQ(список[2]["diagnostics"], json::array());
 }
 
-TEST(AnalysisSession, WithoutRoomForTheAnalysisStackEachDocumentGetsAnError) {
+TEST(СеансАнализа, WithoutRoomForTheAnalysisStackEachDocumentGetsAnError) {
   if (сервер_под_эмулятором()) GTEST_SKIP() << "the address-space cap is set with Linux's prlimit";
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "AddressSanitizer reserves far more address space than the cap allows";

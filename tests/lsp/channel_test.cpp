@@ -12,7 +12,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(Channel, SendWaitsUntilTheReceiverTakesTheValue) {
+TEST(Канал, SendWaitsUntilTheReceiverTakesTheValue) {
   Канал<std::string> канал;
   std::atomic<bool> отдано = false;
   std::thread отправитель([&] {
@@ -28,7 +28,7 @@ TEST(Channel, SendWaitsUntilTheReceiverTakesTheValue) {
   EXPECT_TRUE(отдано);
 }
 
-TEST(Channel, ValuesArriveInOrderThenDisconnection) {
+TEST(Канал, ValuesArriveInOrderThenDisconnection) {
   Канал<int> канал;
   std::thread отправитель([&] {
     for (int i = 0; i < 100; ++i) ASSERT_TRUE(канал.отправить(i));
@@ -47,7 +47,7 @@ TEST(Channel, ValuesArriveInOrderThenDisconnection) {
   EXPECT_FALSE(канал.получить());
 }
 
-TEST(Channel, ClosingTheReceiverReleasesAWaitingSenderWithItsValue) {
+TEST(Канал, ClosingTheReceiverReleasesAWaitingSenderWithItsValue) {
   Канал<std::string> канал;
   std::thread получатель([&] {
     std::this_thread::sleep_for(30ms);
@@ -61,7 +61,7 @@ TEST(Channel, ClosingTheReceiverReleasesAWaitingSenderWithItsValue) {
   EXPECT_FALSE(канал.отправить("ещё"));
 }
 
-TEST(Channel, ReceiveWithDeadline) {
+TEST(Канал, ReceiveWithDeadline) {
   Канал<int> канал;
   auto истекло = канал.получить_до(std::chrono::steady_clock::now() + 20ms);
   ASSERT_FALSE(истекло);

@@ -5,7 +5,7 @@
 namespace тувра::lsp {
 namespace {
 
-TEST(Diagnostics, PositionsFromFrontEndCounts) {
+TEST(Диагностики, PositionsFromFrontEndCounts) {
   struct Случай {
     std::size_t строка, столбец;
     Range диапазон;
@@ -26,12 +26,12 @@ TEST(Diagnostics, PositionsFromFrontEndCounts) {
   }
 }
 
-TEST(Diagnostics, ValidTextHasNone) {
+TEST(Диагностики, ValidTextHasNone) {
   EXPECT_TRUE(диагностика_текста("").empty());
   EXPECT_TRUE(диагностика_текста("функция главная()\n  целое х = 1;\nконец\n").empty());
 }
 
-TEST(Diagnostics, LexErrorInScalarValuesOfTheLine) {
+TEST(Диагностики, LexErrorInScalarValuesOfTheLine) {
   // Two-byte Cyrillic letters and a four-byte emoji each count as one character.
   const auto список = диагностика_текста("// ж\nтекст т = \"😀\" @\n");
   ASSERT_EQ(список.size(), 1u);
@@ -39,7 +39,7 @@ TEST(Diagnostics, LexErrorInScalarValuesOfTheLine) {
   EXPECT_EQ(список[0].message, "неожиданный символ: '@'");
 }
 
-TEST(Diagnostics, ParseErrorIsTheOnlyOne) {
+TEST(Диагностики, ParseErrorIsTheOnlyOne) {
   // The parse stops at its first error; the later one is never looked for.
   const auto список = диагностика_текста("функция а() конец функция б( конец\nфункция ( конец\n");
   ASSERT_EQ(список.size(), 1u);
@@ -53,7 +53,7 @@ TEST(Diagnostics, ParseErrorIsTheOnlyOne) {
 namespace тувра::lsp {
 namespace {
 
-TEST(Diagnostics, AnalysisErrorStandsAtTheDocumentStart) {
+TEST(Диагностики, AnalysisErrorStandsAtTheDocumentStart) {
   // The error is about line 3; the diagnostic still covers the first character only.
   const auto список = диагностика_текста("функция ф()\n\n  прервать;\nконец\n");
   ASSERT_EQ(список.size(), 1u);
@@ -64,14 +64,14 @@ TEST(Diagnostics, AnalysisErrorStandsAtTheDocumentStart) {
             "[без точной позиции] 'прервать' можно использовать только внутри цикла ('пока' или 'для каждого')");
 }
 
-TEST(Diagnostics, AnalysisErrorsWithoutALineGetTheSamePrefix) {
+TEST(Диагностики, AnalysisErrorsWithoutALineGetTheSamePrefix) {
   const auto список = диагностика_текста("структура Т\nконец\nструктура Т\nконец\n");
   ASSERT_EQ(список.size(), 1u);
   EXPECT_EQ(список[0].range, (Range{{0, 0}, {0, 1}}));
   EXPECT_EQ(список[0].message.rfind("[без точной позиции] структура 'Т' объявлена повторно", 0), 0u);
 }
 
-TEST(Diagnostics, AParseErrorHidesAnalysisErrors) {
+TEST(Диагностики, AParseErrorHidesAnalysisErrors) {
   // The body would fail the analysis, but the parse fails first and alone is reported.
   const auto список = диагностика_текста("функция ф()\n  прервать;\nконец\nфункция (\n");
   ASSERT_EQ(список.size(), 1u);

@@ -72,7 +72,7 @@ std::vector<Случай> случаи() {
   };
 }
 
-TEST(Framing, TableInLargeAndOneBytePieces) {
+TEST(Кадрирование, TableInLargeAndOneBytePieces) {
   for (const auto& случай : случаи()) {
     for (std::size_t порция : {std::size_t(1) << 20, std::size_t(1), std::size_t(7)}) {
       SCOPED_TRACE(std::string(случай.название) + ", pieces of " + std::to_string(порция));
@@ -87,7 +87,7 @@ TEST(Framing, TableInLargeAndOneBytePieces) {
   }
 }
 
-TEST(Framing, LargeBodyIntactAndPaddedForTheParser) {
+TEST(Кадрирование, LargeBodyIntactAndPaddedForTheParser) {
   std::string тело;
   for (int i = 0; i < 1'500'000; ++i) тело += "ж";
   const std::string ввод = кадр(тело) + кадр("{}");
@@ -104,7 +104,7 @@ TEST(Framing, LargeBodyIntactAndPaddedForTheParser) {
   EXPECT_EQ(**второе, "{}");
 }
 
-TEST(Framing, WrittenFrame) {
+TEST(Кадрирование, WrittenFrame) {
   EXPECT_EQ(кадр("{\"ё\":1}"), "Content-Length: 8\r\n\r\n{\"ё\":1}");
 }
 

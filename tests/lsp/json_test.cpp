@@ -21,7 +21,7 @@ using json = nlohmann::json;
   return чтец.разобрать(std::string_view(с_запасом.data(), текст.size()));
 }
 
-TEST(JsonReader, KeepsEveryKindOfValue) {
+TEST(ЧтениеJson, KeepsEveryKindOfValue) {
   auto значение = разобрать(R"({"ц":-5,"б":18446744073709551615,"д":1.5,"в":true,"н":null,
                                  "т":"a\u0436\n\ud83d\ude00","м":[1,[2,{}]],"о":{}})");
   ASSERT_TRUE(значение) << значение.error();
@@ -36,7 +36,7 @@ TEST(JsonReader, KeepsEveryKindOfValue) {
   EXPECT_EQ((*значение)["о"], json::object());
 }
 
-TEST(JsonReader, RejectsWithoutCrashing) {
+TEST(ЧтениеJson, RejectsWithoutCrashing) {
   const std::vector<std::string> плохие = {
       "", "{", "{\"a\":}", "[1,]", "\"\xff\"", "{\"\xc3\":1}", "nul", "1 2",
       std::string(5000, '[') + std::string(5000, ']'),  // deeper than the parser allows
@@ -57,7 +57,7 @@ enum class Вид { Запрос, Ответ, Уведомление, Ошибк
   return Вид::Уведомление;
 }
 
-TEST(Message, KindsFromJson) {
+TEST(Сообщение, KindsFromJson) {
   const std::vector<std::pair<std::string, Вид>> случаи = {
       {R"({"jsonrpc":"2.0","id":1,"method":"m","params":{}})", Вид::Запрос},
       {R"({"id":"abc","method":"m"})", Вид::Запрос},
@@ -86,7 +86,7 @@ TEST(Message, KindsFromJson) {
   }
 }
 
-TEST(Message, FieldsSurviveAndMissingParamsAreNull) {
+TEST(Сообщение, FieldsSurviveAndMissingParamsAreNull) {
   auto запрос = сообщение_из_json(json::parse(R"({"id":"x","method":"textDocument/hover"})"));
   ASSERT_TRUE(запрос);
   const auto& r = std::get<Request>(*запрос);
@@ -95,7 +95,7 @@ TEST(Message, FieldsSurviveAndMissingParamsAreNull) {
   EXPECT_TRUE(r.params.is_null());
 }
 
-TEST(Message, WireForm) {
+TEST(Сообщение, WireForm) {
   EXPECT_EQ(сообщение_в_json(Message{успешный_ответ(RequestId{std::int64_t{3}}, nullptr)}),
             json::parse(R"({"jsonrpc":"2.0","id":3,"result":null})"));
   EXPECT_EQ(сообщение_в_json(Message{ответ_с_ошибкой(RequestId{std::string("a")}, -32002, "м")}),
@@ -105,14 +105,14 @@ TEST(Message, WireForm) {
             json::parse(R"({"jsonrpc":"2.0","method":"n","params":{"a":1}})"));
 }
 
-TEST(Message, TextOfInvalidUtf8NeverThrows) {
+TEST(Сообщение, TextOfInvalidUtf8NeverThrows) {
   const json значение = {{"message", std::string("a\xff\xfe" "b")}};
   std::string текст;
   ASSERT_NO_THROW(текст = json_в_текст(значение));
   EXPECT_EQ(текст, "{\"message\":\"a\xEF\xBF\xBD\xEF\xBF\xBD" "b\"}");
 }
 
-TEST(Message, DebugRenderingStaysOnOneLine) {
+TEST(Сообщение, DebugRenderingStaysOnOneLine) {
   const Message сообщение{Notification{"a\"b\n", {{"text", "x\ny"}}}};
   const auto вид = отладочный_вид(сообщение);
   EXPECT_EQ(вид, R"(Notification(Notification { method: "a\"b\n", params: {"text":"x\ny"} }))");
@@ -128,7 +128,7 @@ std::string ошибка_чтения(const std::string& текст) {
   return итог ? std::string("ok") : итог.error().текст;
 }
 
-TEST(Protocol, DidOpenParams) {
+TEST(Протокол, DidOpenParams) {
   auto итог = из_json<DidOpenTextDocumentParams>(json::parse(
       R"({"textDocument":{"uri":"FILE:///tmp/%d0%b0 б.код","languageId":"x","version":3,"text":"т"}})"));
   ASSERT_TRUE(итог) << итог.error().текст;
@@ -137,7 +137,7 @@ TEST(Protocol, DidOpenParams) {
   EXPECT_EQ(итог->textDocument.text, "т");
 }
 
-TEST(Protocol, ConversionFailures) {
+TEST(Протокол, ConversionFailures) {
   using DO = DidOpenTextDocumentParams;
   const std::string док = R"("uri":"file:///a","languageId":"x","version":1)";
   const std::vector<std::pair<std::string, std::string>> случаи = {
@@ -171,7 +171,7 @@ TEST(Protocol, ConversionFailures) {
   }
 }
 
-TEST(Protocol, AcceptedShapes) {
+TEST(Протокол, AcceptedShapes) {
   EXPECT_EQ(ошибка_чтения<InitializeParams>(R"({"processId":null,"rootUri":null,"capabilities":{},"trace":"off"})"), "ok");
   EXPECT_EQ(ошибка_чтения<DidChangeTextDocumentParams>(
                 R"({"textDocument":{"uri":"untitled:Untitled-1","version":2},"contentChanges":[]})"),
@@ -184,7 +184,7 @@ TEST(Protocol, AcceptedShapes) {
             "ok");
 }
 
-TEST(Protocol, WrittenShapes) {
+TEST(Протокол, WrittenShapes) {
   EXPECT_EQ(возможности_сервера(),
             json::parse(R"({"textDocumentSync":1,"hoverProvider":true,"completionProvider":{},"definitionProvider":true})"));
   auto uri = url::parse("file:///a");

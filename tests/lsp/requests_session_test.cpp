@@ -72,7 +72,7 @@ json место(unsigned строка, unsigned знак) {
   return {{"uri", uri_в_ответе}, {"range", {{"start", позиция}, {"end", позиция}}}};
 }
 
-TEST(RequestSession, HoverAndDefinitionAnswers) {
+TEST(СеансЗапросов, HoverAndDefinitionAnswers) {
   struct Случай {
     std::string метод;
     unsigned строка, знак;
@@ -110,7 +110,7 @@ TEST(RequestSession, HoverAndDefinitionAnswers) {
   }
 }
 
-TEST(RequestSession, DocumentsAreFoundByTheirNormalisedUri) {
+TEST(СеансЗапросов, DocumentsAreFoundByTheirNormalisedUri) {
   const std::string текст = "функция ф() конец\n";
   const auto итог = выполнить_сеанс(
       рукопожатие + открыть("file:///a.код", текст) +
@@ -124,7 +124,7 @@ TEST(RequestSession, DocumentsAreFoundByTheirNormalisedUri) {
   EXPECT_EQ(ответы.at("3")["uri"], "file:///a.%D0%BA%D0%BE%D0%B4");
 }
 
-TEST(RequestSession, SyntaxErrorLeavesOnlyReferenceAnswers) {
+TEST(СеансЗапросов, SyntaxErrorLeavesOnlyReferenceAnswers) {
   const std::string сломанный = "функция главная(\n  целое x\n";
   const auto итог = выполнить_сеанс(рукопожатие + открыть(uri, сломанный) +
                                     кадр("textDocument/hover", в_позиции(uri, 0, 9), 1) +
@@ -139,7 +139,7 @@ TEST(RequestSession, SyntaxErrorLeavesOnlyReferenceAnswers) {
   EXPECT_EQ(ответы.at("4").size(), 62u);
 }
 
-TEST(RequestSession, CompletionIsAlwaysAPlainArray) {
+TEST(СеансЗапросов, CompletionIsAlwaysAPlainArray) {
   const auto итог = выполнить_сеанс(рукопожатие + открыть(uri, документ) +
                                     кадр("textDocument/completion", в_позиции(uri, 6, 3), 1) +
                                     кадр("textDocument/completion", в_позиции(uri, 0, 0), 2) +
@@ -163,7 +163,7 @@ TEST(RequestSession, CompletionIsAlwaysAPlainArray) {
   EXPECT_EQ(ответы.at("3").size(), 62u);
 }
 
-TEST(RequestSession, OtherMethodsGetNullResults) {
+TEST(СеансЗапросов, OtherMethodsGetNullResults) {
   const auto итог = выполнить_сеанс(
       рукопожатие + открыть(uri, документ) + кадр("textDocument/references", в_позиции(uri, 6, 10), 1) +
       кадр("textDocument/formatting", nullptr, "строка") + кадр("$/custom", json::array({1}), 3) +
@@ -176,7 +176,7 @@ TEST(RequestSession, OtherMethodsGetNullResults) {
   EXPECT_EQ(итог.сообщения[итог.сообщения.size() - 4]["id"], "строка");
 }
 
-TEST(RequestSession, ParamsThatDoNotConvertEndTheRunWithoutAResponse) {
+TEST(СеансЗапросов, ParamsThatDoNotConvertEndTheRunWithoutAResponse) {
   struct Случай {
     const char* название;
     std::string запрос;
@@ -206,7 +206,7 @@ TEST(RequestSession, ParamsThatDoNotConvertEndTheRunWithoutAResponse) {
   }
 }
 
-TEST(RequestSession, TenMegabyteDocument) {
+TEST(СеансЗапросов, TenMegabyteDocument) {
   std::string текст;
   const std::string строка = "функция ф() целое х = 1 + 2 * 3; конец // комментарий ёжик😀\n";
   while (текст.size() < 10'000'000) текст += строка;

@@ -121,7 +121,7 @@ std::string стенограмма() {
   return с.закончить();
 }
 
-TEST(SameAnswers, TheOtherServerAnswersTheTranscriptAsThisBuildsDoes) {
+TEST(ТеЖеОтветы, TheOtherServerAnswersTheTranscriptAsThisBuildsDoes) {
   if (std::getenv("TUVRA_LSP_SERVER") == nullptr) GTEST_SKIP() << "no other server: TUVRA_LSP_SERVER is not set";
   const std::string ввод = стенограмма();
   const Ответы свои = пройти({путь_к_серверу()}, ввод);

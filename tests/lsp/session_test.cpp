@@ -74,7 +74,7 @@ std::string строка_протокола(const std::string& текст, bool 
 
 // --- ends of the run ---
 
-TEST(SessionEnd, CleanEnds) {
+TEST(КонецСеанса, CleanEnds) {
   const std::vector<std::pair<const char*, std::string>> случаи = {
       {"shutdown then exit", начало + выход},
       {"exit without shutdown", начало + к(уведомление("exit"))},
@@ -90,13 +90,13 @@ TEST(SessionEnd, CleanEnds) {
   }
 }
 
-TEST(SessionEnd, ShutdownIsAnsweredWithNull) {
+TEST(КонецСеанса, ShutdownIsAnsweredWithNull) {
   const auto итог = выполнить_сеанс(начало + выход);
   ASSERT_EQ(итог.сообщения.size(), 2u);
   EXPECT_EQ(итог.сообщения[1], json::parse(R"({"jsonrpc":"2.0","id":99,"result":null})"));
 }
 
-TEST(SessionEnd, ReadErrorsEndWithExitCodeOne) {
+TEST(КонецСеанса, ReadErrorsEndWithExitCodeOne) {
   struct Случай {
     const char* название;
     std::string ввод;
@@ -126,13 +126,13 @@ TEST(SessionEnd, ReadErrorsEndWithExitCodeOne) {
   }
 }
 
-TEST(SessionEnd, MessagesBeforeAReadErrorAreStillHandled) {
+TEST(КонецСеанса, MessagesBeforeAReadErrorAreStillHandled) {
   const auto итог = выполнить_сеанс(начало + к(открыть("file:///a.код", ошибка_лексера)) + "Content-Length: x\r\n\r\n");
   EXPECT_EQ(итог.код, 1);
   EXPECT_EQ(публикации(итог).size(), 1u);
 }
 
-TEST(SessionEnd, ShutdownFailures) {
+TEST(КонецСеанса, ShutdownFailures) {
   struct Случай {
     const char* название;
     std::string ввод;
@@ -156,14 +156,14 @@ TEST(SessionEnd, ShutdownFailures) {
 }
 
 // Waits the full 30 seconds the shutdown check allows.
-TEST(SessionEnd, SilenceAfterShutdownTimesOut) {
+TEST(КонецСеанса, SilenceAfterShutdownTimesOut) {
   ПроцессСервера сервер;
   ASSERT_TRUE(сервер.записать(начало + к(запрос(2, "shutdown"))));
   EXPECT_EQ(сервер.дождаться(std::chrono::seconds(50)), 1);
   EXPECT_EQ(сервер.ошибки(), строка_протокола("timed out waiting for exit notification", false));
 }
 
-TEST(SessionEnd, WriteErrors) {
+TEST(КонецСеанса, WriteErrors) {
   // Standard output closed: the writer thread fails on its first message.
   const std::string папка = std::getenv("TUVRA_BUILD_DIR") != nullptr ? std::getenv("TUVRA_BUILD_DIR") : ".";
   struct Случай {
@@ -193,14 +193,14 @@ TEST(SessionEnd, WriteErrors) {
 
 // --- handshake ---
 
-TEST(Handshake, InitializeAnswerHasExactlyTheFourCapabilities) {
+TEST(Рукопожатие, InitializeAnswerHasExactlyTheFourCapabilities) {
   const auto итог = выполнить_сеанс(начало + выход);
   ASSERT_FALSE(итог.сообщения.empty());
   EXPECT_EQ(итог.сообщения[0], json::parse(R"({"jsonrpc":"2.0","id":1,"result":{"capabilities":{
       "textDocumentSync":1,"hoverProvider":true,"completionProvider":{},"definitionProvider":true}}})"));
 }
 
-TEST(Handshake, RequestsBeforeInitializeGetMinus32002AndTheServerWaitsOn) {
+TEST(Рукопожатие, RequestsBeforeInitializeGetMinus32002AndTheServerWaitsOn) {
   const auto итог = выполнить_сеанс(к(запрос("h", "textDocument/hover", {{"x", 1}})) +
                                     к(открыть("file:///a.код", ошибка_лексера)) + к(уведомление("$/other")) + начало +
                                     выход);
@@ -215,7 +215,7 @@ TEST(Handshake, RequestsBeforeInitializeGetMinus32002AndTheServerWaitsOn) {
   EXPECT_TRUE(публикации(итог).empty());
 }
 
-TEST(Handshake, Failures) {
+TEST(Рукопожатие, Failures) {
   struct Случай {
     const char* название;
     std::string ввод;
@@ -255,7 +255,7 @@ TEST(Handshake, Failures) {
   }
 }
 
-TEST(Handshake, SecondInitializeIsAnOrdinaryRequest) {
+TEST(Рукопожатие, SecondInitializeIsAnOrdinaryRequest) {
   const auto итог = выполнить_сеанс(начало + к(запрос(2, "initialize", {{"capabilities", json::object()}})) +
                                     к(запрос(3, "workspace/symbol", {{"query", ""}})) + выход);
   EXPECT_EQ(итог.код, 0);
@@ -266,7 +266,7 @@ TEST(Handshake, SecondInitializeIsAnOrdinaryRequest) {
 
 // --- documents ---
 
-TEST(Documents, DiagnosticOfALexError) {
+TEST(Документы, DiagnosticOfALexError) {
   const auto итог = выполнить_сеанс(начало + к(открыть("file:///tmp/Папка/пример.код", ошибка_лексера)) + выход);
   EXPECT_EQ(итог.код, 0);
   const auto список = публикации(итог);
@@ -277,7 +277,7 @@ TEST(Documents, DiagnosticOfALexError) {
                                                 {"message", "неожиданный символ: '@'"}}}}}));
 }
 
-TEST(Documents, ColumnsCountUnicodeCharacters) {
+TEST(Документы, ColumnsCountUnicodeCharacters) {
   // The emoji is two UTF-16 units but one character.
   const auto итог = выполнить_сеанс(начало + к(открыть("file:///a.код", "// 😀ж\nтекст т = \"😀\" @")) + выход);
   const auto список = публикации(итог);
@@ -285,7 +285,7 @@ TEST(Documents, ColumnsCountUnicodeCharacters) {
   EXPECT_EQ(список[0]["diagnostics"][0]["range"], диапазон(1, 14));
 }
 
-TEST(Documents, ParseErrorMessageUnchanged) {
+TEST(Документы, ParseErrorMessageUnchanged) {
   const auto итог = выполнить_сеанс(начало + к(открыть("file:///a.код", "функция а() конец функция б( конец")) + выход);
   const auto список = публикации(итог);
   ASSERT_EQ(список.size(), 1u);
@@ -293,7 +293,7 @@ TEST(Documents, ParseErrorMessageUnchanged) {
   EXPECT_EQ(список[0]["diagnostics"][0]["range"], диапазон(0, 29));
 }
 
-TEST(Documents, ChangesOpenCloseAndReplacement) {
+TEST(Документы, ChangesOpenCloseAndReplacement) {
   const std::string uri = "file:///a.код";
   const std::string а = "file:///a.%D0%BA%D0%BE%D0%B4";
   const auto итог = выполнить_сеанс(
@@ -318,7 +318,7 @@ TEST(Documents, ChangesOpenCloseAndReplacement) {
   }
 }
 
-TEST(Documents, OtherNotificationsAndClientResponsesProduceNothing) {
+TEST(Документы, OtherNotificationsAndClientResponsesProduceNothing) {
   const auto итог = выполнить_сеанс(начало + к(уведомление("$/cancelRequest", {{"id", 1}})) +
                                     к(уведомление("workspace/didChangeConfiguration", {{"settings", {}}})) +
                                     к(json{{"jsonrpc", "2.0"}, {"id", 7}, {"result", nullptr}}) +
@@ -328,7 +328,7 @@ TEST(Documents, OtherNotificationsAndClientResponsesProduceNothing) {
   EXPECT_EQ(итог.сообщения.size(), 2u);  // the initialize and shutdown answers only
 }
 
-TEST(Documents, ParamsThatDoNotConvertEndTheRun) {
+TEST(Документы, ParamsThatDoNotConvertEndTheRun) {
   struct Случай {
     const char* название;
     json сообщение;
@@ -352,7 +352,7 @@ TEST(Documents, ParamsThatDoNotConvertEndTheRun) {
   }
 }
 
-TEST(Documents, TenMegabyteDocumentIsChecked) {
+TEST(Документы, TenMegabyteDocumentIsChecked) {
   std::string текст;
   const std::string строка = "функция ф() целое х = 1 + 2 * 3; конец // комментарий ёжик\n";
   while (текст.size() < 10'000'000) текст += строка;
@@ -366,7 +366,7 @@ TEST(Documents, TenMegabyteDocumentIsChecked) {
   EXPECT_EQ(список[0]["diagnostics"][0]["range"], диапазон(static_cast<unsigned>(строк), 0));
 }
 
-TEST(Documents, InvalidUtf8InsideAStringNeverCrashesTheWriter) {
+TEST(Документы, InvalidUtf8InsideAStringNeverCrashesTheWriter) {
   // JSON escapes cannot carry invalid UTF-8, but a lone surrogate escape decodes to none.
   const std::string тело = R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":)"
                            R"({"uri":"file:///a.код","languageId":"x","version":1,"text":"\ud800 @"}}})";
@@ -376,7 +376,7 @@ TEST(Documents, InvalidUtf8InsideAStringNeverCrashesTheWriter) {
   EXPECT_EQ(std::count(итог.ошибки.begin(), итог.ошибки.end(), '\n'), итог.код);
 }
 
-TEST(Documents, HeadersAsRealClientsSendThem) {
+TEST(Документы, HeadersAsRealClientsSendThem) {
   const std::string тело = json(уведомление("initialized")).dump();
   const auto итог = выполнить_сеанс(
       к(запрос(1, "initialize", {{"capabilities", json::object()}})) +

@@ -32,7 +32,7 @@ std::vector<Ожидание> после_справки(const std::vector<Comple
   return хвост;
 }
 
-TEST(Completion, ReferenceItemsInTableOrder) {
+TEST(Дополнение, ReferenceItemsInTableOrder) {
   const auto статьи = справка_языка();
   const auto элементы = список_дополнений("");
   ASSERT_EQ(элементы.size(), 62u);
@@ -62,13 +62,13 @@ TEST(Completion, ReferenceItemsInTableOrder) {
   EXPECT_FALSE(элементы[34].documentation);
 }
 
-TEST(Completion, SectionKinds) {
+TEST(Дополнение, SectionKinds) {
   EXPECT_EQ(виды_разделов_справки(РазделСправки::КлючевоеСлово), 14);
   EXPECT_EQ(виды_разделов_справки(РазделСправки::ТипДанных), 7);
   EXPECT_EQ(виды_разделов_справки(РазделСправки::ВстроеннаяФункция), 3);
 }
 
-TEST(Completion, OneItemPerDeclarationInSourceOrder) {
+TEST(Дополнение, OneItemPerDeclarationInSourceOrder) {
   const auto элементы = список_дополнений(
       "подключить мод;\n"
       "структура Точка целое x; целое y; функция сдвинуть() конец конец\n"
@@ -97,7 +97,7 @@ TEST(Completion, OneItemPerDeclarationInSourceOrder) {
                                    {"главная", 3, "функция(целое8()? н)"}}));
 }
 
-TEST(Completion, UnparsedTextGetsTheReferenceItems) {
+TEST(Дополнение, UnparsedTextGetsTheReferenceItems) {
   EXPECT_EQ(список_дополнений("структура Точка целое x;").size(), 62u);
   EXPECT_EQ(список_дополнений("функция ф() @").size(), 62u);
 }

@@ -32,7 +32,7 @@ struct Случай {
   std::optional<Position> позиция;
 };
 
-TEST(Definition, Locations) {
+TEST(Определение, Locations) {
   const url::Url uri = адрес("file:///%D0%B4%D0%BE%D0%BA/a.%D0%BA%D0%BE%D0%B4");
   const std::optional<Position> нет;
   const Случай случаи[] = {
@@ -63,7 +63,7 @@ TEST(Definition, Locations) {
   }
 }
 
-TEST(Definition, ColumnsInScalarValues) {
+TEST(Определение, ColumnsInScalarValues) {
   const url::Url uri = адрес("untitled:Untitled-1");
   const auto место = переход_к_определению(uri, "структура 𝐀𝐁 конец функция ф() конец\n", 0, 27);
   ASSERT_TRUE(место);
@@ -71,13 +71,13 @@ TEST(Definition, ColumnsInScalarValues) {
   EXPECT_EQ(место->uri.href(), "untitled:Untitled-1");
 }
 
-TEST(Definition, SyntaxErrorAnswersNull) {
+TEST(Определение, SyntaxErrorAnswersNull) {
   const url::Url uri = адрес("file:///a");
   EXPECT_FALSE(переход_к_определению(uri, "функция ф() конец\nфункция г(\n", 0, 9));
   EXPECT_FALSE(переход_к_определению(uri, "", 0, 0));
 }
 
-TEST(Definition, LocationFromDeclarationPosition) {
+TEST(Определение, LocationFromDeclarationPosition) {
   const url::Url uri = адрес("file:///a");
   EXPECT_FALSE(создать_местоположение(uri, std::nullopt));
   struct Пара {

@@ -7,14 +7,14 @@
 namespace тувра::lsp {
 namespace {
 
-TEST(DocumentParse, AbsentOnFirstError) {
+TEST(РазборДокумента, AbsentOnFirstError) {
   EXPECT_TRUE(разобрать_документ("функция ф() конец").has_value());
   EXPECT_TRUE(разобрать_документ("").has_value());
   EXPECT_FALSE(разобрать_документ("функция ф( конец").has_value());  // parse error
   EXPECT_FALSE(разобрать_документ("функция ф() @ конец").has_value());  // lex error
 }
 
-TEST(DeclarationSearch, FirstMatchInSourceOrder) {
+TEST(ПоискОбъявлений, FirstMatchInSourceOrder) {
   const auto программа = разобрать_документ(
       "контракт К функция общее(); конец\n"
       "внешняя функция внеш();\n"

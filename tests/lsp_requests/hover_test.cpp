@@ -38,7 +38,7 @@ struct Случай {
   std::optional<std::string> текст;
 };
 
-TEST(Hover, ReferenceRows) {
+TEST(Наведение, ReferenceRows) {
   const Случай случаи[] = {
       {8, 0, "**конец**\n\nконец блока\n\nзакрывает функцию, структуру, если/пока/для и т.д.; после «если … иначе если … "
              "иначе» нужен один «конец»"},
@@ -51,7 +51,7 @@ TEST(Hover, ReferenceRows) {
   for (const Случай& с : случаи) EXPECT_EQ(подсказка_при_наведении(программа, с.строка, с.знак), с.текст) << с.строка;
 }
 
-TEST(Hover, Declarations) {
+TEST(Наведение, Declarations) {
   const Случай случаи[] = {
       {13, 10, "```\nфункция главная()\n```"},
       {16, 9, "```\nфункция путь(Точка а, целое8()? б): Словарь из текст и целое\n```"},
@@ -69,7 +69,7 @@ TEST(Hover, Declarations) {
   for (const Случай& с : случаи) EXPECT_EQ(подсказка_при_наведении(программа, с.строка, с.знак), с.текст) << с.строка;
 }
 
-TEST(Hover, NothingToShow) {
+TEST(Наведение, NothingToShow) {
   const std::uint32_t случаи[][2] = {
       {2, 8},    // field
       {14, 10},  // local variable
@@ -85,7 +85,7 @@ TEST(Hover, NothingToShow) {
   for (const auto& с : случаи) EXPECT_EQ(подсказка_при_наведении(программа, с[0], с[1]), std::nullopt) << с[0];
 }
 
-TEST(Hover, SyntaxErrorKeepsReferenceRowsOnly) {
+TEST(Наведение, SyntaxErrorKeepsReferenceRowsOnly) {
   const std::string сломанный = "функция главная(\nцелое x\n";
   EXPECT_EQ(подсказка_при_наведении(сломанный, 0, 10), std::nullopt);
   EXPECT_EQ(подсказка_при_наведении(сломанный, 1, 0), "**целое**\n\n64-битное знаковое целое число\n\nто же самое, что целое64");

@@ -34,7 +34,7 @@ struct Случай {
 
 // The same declarations as hover and completion write them: they differ only for a result
 // type whose text is empty, where hover keeps the ": ".
-TEST(Signature, HoverAndCompletionForTheSameDeclarations) {
+TEST(Сигнатура, HoverAndCompletionForTheSameDeclarations) {
   Арена арена;
   std::vector<Случай> случаи;
   случаи.push_back({"no parameters, no result", {}, std::nullopt, "()", "()"});
@@ -49,7 +49,7 @@ TEST(Signature, HoverAndCompletionForTheSameDeclarations) {
   }
 }
 
-TEST(Signature, Pieces) {
+TEST(Сигнатура, Pieces) {
   Арена арена;
   const СписокУзлов<Параметр> параметры = два_параметра(арена);
   EXPECT_EQ(строки_параметров(параметры), (std::vector<std::string>{"целое а", "Точка б"}));

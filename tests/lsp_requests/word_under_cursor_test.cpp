@@ -17,7 +17,7 @@ struct Случай {
   std::optional<std::string> слово;
 };
 
-TEST(WordUnderCursor, Table) {
+TEST(СловоПодКурсором, Table) {
   const std::optional<std::string> нет;
   const Случай случаи[] = {
       // Lines: the empty text has none, a final line feed adds none, an empty line gives nothing.
@@ -77,7 +77,7 @@ TEST(WordUnderCursor, Table) {
   EXPECT_EQ(слово_под_курсором(std::string_view(), UINT32_MAX, UINT32_MAX), нет);
 }
 
-TEST(WordUnderCursor, FarLineOfALargeText) {
+TEST(СловоПодКурсором, FarLineOfALargeText) {
   std::string текст;
   for (int i = 0; i < 200000; ++i) текст += "целое х = 1;\n";
   текст += "функция последняя()\n";

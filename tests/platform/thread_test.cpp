@@ -18,7 +18,7 @@ namespace {
   return спуститься(глубина - 1) + кадр[0];
 }
 
-TEST(ThreadWithChosenStack, RunsTheWorkOnAnotherThreadAndWaitsForIt) {
+TEST(ПотокСоСвоимСтеком, RunsTheWorkOnAnotherThreadAndWaitsForIt) {
   std::thread::id где;
   int раз = 0;
   ASSERT_TRUE(выполнить_в_потоке(std::size_t(1) << 20, [&] {
@@ -30,7 +30,7 @@ TEST(ThreadWithChosenStack, RunsTheWorkOnAnotherThreadAndWaitsForIt) {
   EXPECT_NE(где, std::this_thread::get_id());
 }
 
-TEST(ThreadWithChosenStack, TheWholeStackIsThere) {
+TEST(ПотокСоСвоимСтеком, TheWholeStackIsThere) {
   // 64 MiB deep, far past the default stacks of Linux (8 MiB) and Windows (2 MiB), on 256 MiB.
   const std::size_t глубина = 64 * 1024;
   std::size_t итог = 0;
@@ -38,7 +38,7 @@ TEST(ThreadWithChosenStack, TheWholeStackIsThere) {
   EXPECT_EQ(итог, глубина);
 }
 
-TEST(ThreadWithChosenStack, AStackNoSystemHasIsRefused) {
+TEST(ПотокСоСвоимСтеком, AStackNoSystemHasIsRefused) {
   bool выполнено = false;
   EXPECT_FALSE(выполнить_в_потоке(std::size_t(1) << 62, [&] { выполнено = true; }));
   EXPECT_FALSE(выполнено);

@@ -22,7 +22,7 @@ std::string повторить(const std::string& часть, int раз) {
 
 const std::string прервать = "'прервать' можно использовать только внутри цикла ('пока' или 'для каждого')";
 
-TEST(DeepDocuments, DeepestStatementNesting) {
+TEST(ГлубокиеДокументы, DeepestStatementNesting) {
   // The statement at the bottom is on line 1 + 999 + 1.
   EXPECT_EQ(итог_анализа("функция ф()\n" + повторить("если (да)\n", предел_если) + "прервать;\n" +
                          повторить("конец\n", предел_если) + "конец\n"),
@@ -36,7 +36,7 @@ TEST(DeepDocuments, DeepestStatementNesting) {
             "");
 }
 
-TEST(DeepDocuments, InstantiationsStackedOnDeepBodies) {
+TEST(ГлубокиеДокументы, InstantiationsStackedOnDeepBodies) {
   // Every one of the 64 instances in progress holds a body nested as deep as the parser allows:
   // the whole check stacks 64 deep bodies before it stops.
   const int глубина = предел_если - 5;  // room for the call nested in the innermost statement
@@ -48,7 +48,7 @@ TEST(DeepDocuments, InstantiationsStackedOnDeepBodies) {
                                         ": слишком глубокая вложенность инстанциаций — больше 64 уровней, встретилось «ф»");
 }
 
-TEST(DeepDocuments, LongChains) {
+TEST(ГлубокиеДокументы, LongChains) {
   // 100,000 terms of one binary chain.
   EXPECT_EQ(итог_анализа("функция ф()\n  целое х = 1" + повторить(" + 1", 100000) + ";\n  х = \"а\";\nконец\n"),
             "3: " + несовпадение("х", "Целое", "Текст"));
@@ -66,7 +66,7 @@ TEST(DeepDocuments, LongChains) {
             "");
 }
 
-TEST(DeepDocuments, HugeDeclarations) {
+TEST(ГлубокиеДокументы, HugeDeclarations) {
   std::string поля, аргументы;
   for (int i = 0; i < 10000; ++i) {
     поля += "  целое п" + std::to_string(i) + ";\n";

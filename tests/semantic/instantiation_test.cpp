@@ -59,7 +59,7 @@ std::string длинное_имя(std::string_view начало) {
 
 const std::string обмен = "функция обмен<Т>(Т а): Т\n  вернуть а;\nконец\n";
 
-TEST(Instantiation, FunctionInstancesByKey) {
+TEST(Инстанциация, FunctionInstancesByKey) {
   Прогон прогон(обмен +
                 "функция ф()\n  целое а = обмен<целое>(1);\n  целое б = обмен<целое>(2);\n"
                 "  текст ц = обмен<текст>(\"а\");\nконец\n");
@@ -80,7 +80,7 @@ TEST(Instantiation, FunctionInstancesByKey) {
   EXPECT_EQ(прогон.анализатор.инстанциаций_в_работе, 0u);
 }
 
-TEST(Instantiation, StructInstancesByKey) {
+TEST(Инстанциация, StructInstancesByKey) {
   Прогон прогон(
       "структура Пара<А, Б>\n  А первое;\n  приватно Б второе;\nконец\n"
       "функция ф()\n  Пара<целое, текст> п = Пара<целое, текст>(1, \"а\");\n"
@@ -96,7 +96,7 @@ TEST(Instantiation, StructInstancesByKey) {
   EXPECT_TRUE(*прогон.анализатор.приватность_полей.найти({"Пара__целое_текст", "второе"}));
 }
 
-TEST(Instantiation, MethodInstancesByKey) {
+TEST(Инстанциация, MethodInstancesByKey) {
   Прогон прогон(
       "структура Склад\n  функция положить<Т>(Т х): Т\n    вернуть х;\n  конец\nконец\n"
       "функция ф(Склад с)\n  текст а = с.положить<текст>(\"а\");\n  текст б = с.положить<текст>(\"б\");\n"
@@ -115,7 +115,7 @@ TEST(Instantiation, MethodInstancesByKey) {
 
 // Registries that contradict each other: the callers never ask for these, so they are reached
 // only by hand.
-TEST(Instantiation, InconsistentRegistries) {
+TEST(Инстанциация, InconsistentRegistries) {
   const СинтаксическийТип целое{СинтаксическийТип::Целое{}};
   Арена арена;
   const СписокСинтаксическихТипов аргументы = арена.список<СинтаксическийТип>(1);
@@ -136,14 +136,14 @@ TEST(Instantiation, InconsistentRegistries) {
   EXPECT_FALSE(инстанцировать_функцию(а, "ф", целое).error().строка);
 }
 
-TEST(Instantiation, ContractTypeArgumentIsKeyedAsAStruct) {
+TEST(Инстанциация, ContractTypeArgumentIsKeyedAsAStruct) {
   Прогон прогон("контракт К функция м(); конец\n" + обмен +
                 "функция ф(К к)\n  вывести(обмен<К>(неуказано));\nконец\n");
   ASSERT_EQ(прогон.итог, "");
   EXPECT_EQ(прогон.имена_функций(), (Имена{"обмен__К"}));
 }
 
-TEST(Instantiation, Errors) {
+TEST(Инстанциация, Errors) {
   const std::string ящик = "структура Ящик<Т>\n  Т з;\n";
   проверить_документы({
       // Only a used template is checked, and its errors stand at the template's lines.
@@ -186,7 +186,7 @@ TEST(Instantiation, Errors) {
   });
 }
 
-TEST(Instantiation, SelfRequestingInstances) {
+TEST(Инстанциация, SelfRequestingInstances) {
   проверить_документы({
       // Direct recursion: answered from the instance under construction.
       {"функция ф<Т>(Т х, целое н): Т\n  если (н == 0)\n    вернуть х;\n  конец\n  вернуть ф<Т>(х, н - 1);\nконец\n"
@@ -207,7 +207,7 @@ TEST(Instantiation, SelfRequestingInstances) {
   });
 }
 
-TEST(Instantiation, CleanContextOfInstanceBodies) {
+TEST(Инстанциация, CleanContextOfInstanceBodies) {
   const std::string прервать = "'прервать' можно использовать только внутри цикла ('пока' или 'для каждого')";
   проверить_документы({
       // The caller's local names are not seen from the template.
@@ -228,7 +228,7 @@ TEST(Instantiation, CleanContextOfInstanceBodies) {
 
 // However a check ends, the analyser is left as the run found it: no scope, loop, body or
 // instance stays open behind an error.
-TEST(Instantiation, NothingLeftOpenByAnError) {
+TEST(Инстанциация, NothingLeftOpenByAnError) {
   const std::vector<std::string> документы = {
       // Inside a loop of a function with a return type.
       "функция ф(): целое\n  пока (да)\n    вывести(у);\n  конец\n  вернуть 1;\nконец\n",
@@ -260,7 +260,7 @@ TEST(Instantiation, NothingLeftOpenByAnError) {
   }
 }
 
-TEST(Instantiation, CollidingInstanceNames) {
+TEST(Инстанциация, CollidingInstanceNames) {
   проверить_документы({
       {"структура Пара<А, Б>\n  А а;\n  Б б;\nконец\nструктура аа_бб\nконец\nструктура бб_вв\nконец\n"
        "структура аа\nконец\nструктура вв\nконец\nфункция ф()\n  Пара<аа_бб, вв> п = Пара<аа_бб, вв>(аа_бб(), вв());\n"
@@ -283,7 +283,7 @@ TEST(Instantiation, CollidingInstanceNames) {
 
 // The same for function and method instances, which are found by their key: a later use is
 // never checked against the other instance's parameters.
-TEST(Instantiation, CollidingFunctionAndMethodInstances) {
+TEST(Инстанциация, CollidingFunctionAndMethodInstances) {
   const std::string типы = "структура А__Б\nконец\nструктура Б\nконец\n";
   проверить_документы({
       {типы + "функция ф<Т>(Т х)\nконец\nфункция ф__А<Т>(Т х, Т у)\nконец\n"
@@ -311,7 +311,7 @@ TEST(Instantiation, CollidingFunctionAndMethodInstances) {
 }
 
 // Templates that ask for ever larger instances stop at a bound instead of running without end.
-TEST(Instantiation, GrowingTemplatesStop) {
+TEST(Инстанциация, GrowingTemplatesStop) {
   проверить_документы({
       {"функция ф<Т>(Т х)\n  вывести(ф<Список из Т>(Список из Т()));\nконец\nфункция г()\n  вывести(ф<целое>(1));\nконец\n",
        "2: слишком глубокая вложенность инстанциаций — больше 64 уровней, встретилось «ф»"},
@@ -351,7 +351,7 @@ TEST(Instantiation, GrowingTemplatesStop) {
 // An instance name is measured as it is built. Each level of Я<Список<…>> escapes the quotes and
 // backslashes of the name inside it again, which doubles those escapes but not the name, so ten
 // levels make a name of a few kilobytes, and only a seventeenth takes it past its bound.
-TEST(Instantiation, InstanceNameLength) {
+TEST(Инстанциация, InstanceNameLength) {
   const auto вложить = [](int уровней) {
     std::string тип = "целое";
     for (int i = 0; i < уровней; ++i) тип = "Я<Список<" + тип + ">>";
@@ -387,7 +387,7 @@ TEST(Instantiation, InstanceNameLength) {
 
 // Forty parameters, each replacement naming the next one twice: sequential substitution would
 // double the type at every pass.
-TEST(Instantiation, ExponentialSubstitutionIsRefused) {
+TEST(Инстанциация, ExponentialSubstitutionIsRefused) {
   std::string параметры, аргументы;
   for (int i = 1; i <= 40; ++i) {
     if (i > 1) {

@@ -20,16 +20,16 @@ const std::string повтор_структуры =
     "между ними (пока у языка нет настоящих пространств имён между модулями — все подключённые файлы делят одно "
     "общее имя, см. README)";
 
-TEST(ProgramPasses, EmptyProgramIsAccepted) { EXPECT_EQ(итог_анализа(""), ""); }
+TEST(ПроходыПрограммы, EmptyProgramIsAccepted) { EXPECT_EQ(итог_анализа(""), ""); }
 
-TEST(ProgramPasses, Contracts) {
+TEST(ПроходыПрограммы, Contracts) {
   проверить_документы({
       {"контракт К функция м(); конец\nконтракт К функция н(); конец\n", "контракт 'К' объявлен повторно"},
       {"контракт К функция м(); конец\nконтракт Л функция м(); конец\n", ""},
   });
 }
 
-TEST(ProgramPasses, FunctionNames) {
+TEST(ПроходыПрограммы, FunctionNames) {
   const auto зарезервировано = [](const std::string& имя) {
     return "имя '" + имя +
            "' зарезервировано под встроенную функцию стандартной библиотеки — функцию с таким именем объявить нельзя";
@@ -56,7 +56,7 @@ TEST(ProgramPasses, FunctionNames) {
   });
 }
 
-TEST(ProgramPasses, StructsAndMethods) {
+TEST(ПроходыПрограммы, StructsAndMethods) {
   проверить_документы({
       {"структура Список\nконец\n",
        "имя 'Список' зарезервировано под встроенный обобщённый тип языка — структуру с таким именем объявить нельзя"},
@@ -76,7 +76,7 @@ TEST(ProgramPasses, StructsAndMethods) {
   });
 }
 
-TEST(ProgramPasses, ContractConformance) {
+TEST(ПроходыПрограммы, ContractConformance) {
   const std::string контракт = "контракт К\n  функция м(целое а, текст б): целое;\n  функция н();\nконец\n";
   проверить_документы({
       {"структура С : Нет\nконец\n", "структура 'С' заявляет реализацию контракта 'Нет', но такой контракт не найден"},
@@ -108,7 +108,7 @@ TEST(ProgramPasses, ContractConformance) {
   });
 }
 
-TEST(ProgramPasses, Fields) {
+TEST(ПроходыПрограммы, Fields) {
   проверить_документы({
       {"структура С\n  целое п;\n  текст п;\nконец\n", "структура 'С': поле 'п' объявлено повторно"},
       {"структура С\n  слабая целое п;\nконец\n",
@@ -129,7 +129,7 @@ TEST(ProgramPasses, Fields) {
   });
 }
 
-TEST(ProgramPasses, AnEarlierPassWins) {
+TEST(ПроходыПрограммы, AnEarlierPassWins) {
   const std::string ошибка_тела = "функция а()\n  прервать;\nконец\n";
   проверить_документы({
       // Bodies are checked last, even the first item's.
@@ -161,7 +161,7 @@ TEST(ProgramPasses, AnEarlierPassWins) {
   });
 }
 
-TEST(ProgramPasses, TemplatesAreNotCheckedWhereDeclared) {
+TEST(ПроходыПрограммы, TemplatesAreNotCheckedWhereDeclared) {
   проверить_документы({
       {"функция ф<Т>()\n  прервать;\nконец\n", ""},
       {"структура С<Т>\n  Нету п;\n  функция м()\n    прервать;\n  конец\nконец\n", ""},
@@ -183,7 +183,7 @@ std::string итог_с_модулями(const Модульный& случай,
   return итог ? "" : итог.error().сообщение_ошибки;
 }
 
-TEST(ProgramPasses, ModuleFunctions) {
+TEST(ПроходыПрограммы, ModuleFunctions) {
   const std::optional<std::string> главный;
   const std::vector<Модульный> случаи = {
       {"функция ф()\nконец\nфункция ф()\nконец\n", {"м", "м"}, "функция 'ф' объявлена повторно в модуле 'м'"},
@@ -208,7 +208,7 @@ TEST(ProgramPasses, ModuleFunctions) {
   }
 }
 
-TEST(ProgramPasses, ModuleRegistries) {
+TEST(ПроходыПрограммы, ModuleRegistries) {
   Анализатор анализатор = новый_анализатор();
   ASSERT_EQ(итог_с_модулями({"функция ф(целое а): текст\n  вернуть \"а\";\nконец\nфункция г()\nконец\n"
                              "функция г()\nконец\nфункция х()\nконец\nфункция х()\nконец\n",
@@ -229,7 +229,7 @@ TEST(ProgramPasses, ModuleRegistries) {
   EXPECT_FALSE(анализатор.модуль_функции.содержит("х"));
 }
 
-TEST(ProgramPasses, ModuleFunctionsMapReplacesTheAnalysersOwn) {
+TEST(ПроходыПрограммы, ModuleFunctionsMapReplacesTheAnalysersOwn) {
   Анализатор анализатор = новый_анализатор();
   анализатор.функции_модулей.положить("старый", {});
   auto программа = разобрать_текст("");

@@ -41,9 +41,9 @@ const std::string объявления = R"(контракт Фигура
 std::string в_функции(const std::string& тело) { return объявления + "функция ф()\n" + тело + "конец\n"; }
 std::string строка(int номер, const std::string& сообщение) { return std::to_string(номер) + ": " + сообщение; }
 
-TEST(StatementChecks, SharedDeclarationsAreValid) { EXPECT_EQ(итог_анализа(в_функции("")), ""); }
+TEST(ПроверкиИнструкций, SharedDeclarationsAreValid) { EXPECT_EQ(итог_анализа(в_функции("")), ""); }
 
-TEST(StatementChecks, Declarations) {
+TEST(ПроверкиИнструкций, Declarations) {
   проверить_документы({
       {в_функции("целое х = 1;\nцелое х = 2;\n"),
        строка(27, "переменная 'х' уже объявлена в этой области видимости (см. grammar.md, раздел 4)")},
@@ -63,7 +63,7 @@ TEST(StatementChecks, Declarations) {
   });
 }
 
-TEST(StatementChecks, ChannelDeclarations) {
+TEST(ПроверкиИнструкций, ChannelDeclarations) {
   проверить_документы({
       {в_функции("канал из целое к = создать_канал();\n"), ""},
       {в_функции("канал из целое к = создать_канал(1);\n"), строка(26, "создать_канал() не принимает аргументов")},
@@ -72,7 +72,7 @@ TEST(StatementChecks, ChannelDeclarations) {
   });
 }
 
-TEST(StatementChecks, ContractDeclarations) {
+TEST(ПроверкиИнструкций, ContractDeclarations) {
   проверить_документы({
       {в_функции("Фигура а = Круг(1);\nФигура б = а;\n"), ""},
       {в_функции("Фигура к = Квадрат(2);\n"),
@@ -89,7 +89,7 @@ TEST(StatementChecks, ContractDeclarations) {
   });
 }
 
-TEST(StatementChecks, ArrayDeclarationsWithoutSize) {
+TEST(ПроверкиИнструкций, ArrayDeclarationsWithoutSize) {
   проверить_документы({
       {в_функции("целое[] м = [1, 2];\nцелое[2] н = м;\n"), ""},
       {в_функции("целое[] м = [1, 2];\nцелое[3] н = м;\n"),
@@ -105,7 +105,7 @@ TEST(StatementChecks, ArrayDeclarationsWithoutSize) {
   });
 }
 
-TEST(StatementChecks, OptionalDeclarations) {
+TEST(ПроверкиИнструкций, OptionalDeclarations) {
   const std::string только_скаляры =
       "опциональный тип (тип?) пока поддержан только для скалярных типов (целочисленных, дробных, верно) — "
       "текст и структуры как T не поддержаны (получен ";
@@ -120,7 +120,7 @@ TEST(StatementChecks, OptionalDeclarations) {
   });
 }
 
-TEST(StatementChecks, AssignmentsToNames) {
+TEST(ПроверкиИнструкций, AssignmentsToNames) {
   проверить_документы({
       // An assignment to a new name declares it with the right side's type.
       {в_функции("х = 1;\nх = 2;\n"), ""},
@@ -138,7 +138,7 @@ TEST(StatementChecks, AssignmentsToNames) {
   });
 }
 
-TEST(StatementChecks, AssignmentsToElements) {
+TEST(ПроверкиИнструкций, AssignmentsToElements) {
   const std::string массив = "целое[2] м = [1, 2];\n";
   проверить_документы({
       {в_функции(массив + "м[0] = 5;\nм[1] = неуказано;\n"), ""},
@@ -156,7 +156,7 @@ TEST(StatementChecks, AssignmentsToElements) {
   });
 }
 
-TEST(StatementChecks, AssignmentsToFields) {
+TEST(ПроверкиИнструкций, AssignmentsToFields) {
   const std::string точка = "Точка т = Точка(1, 2);\n";
   const std::string линия = точка + "Линия л = Линия(т, т);\n";
   проверить_документы({
@@ -181,7 +181,7 @@ TEST(StatementChecks, AssignmentsToFields) {
   });
 }
 
-TEST(StatementChecks, Conditions) {
+TEST(ПроверкиИнструкций, Conditions) {
   проверить_документы({
       {в_функции("если (1)\nконец\n"), строка(26, "условие в 'если' должно быть типа 'верно', получено Целое")},
       {в_функции("если (неуказано)\nконец\nпока (неуказано)\nконец\n"), ""},
@@ -194,7 +194,7 @@ TEST(StatementChecks, Conditions) {
   });
 }
 
-TEST(StatementChecks, ForEachLoops) {
+TEST(ПроверкиИнструкций, ForEachLoops) {
   проверить_документы({
       {в_функции("целое[2] м = [1, 2];\nдля каждого э в м\n  текст т = э;\nконец\n"),
        строка(28, несовпадение("т", "Текст", "Целое"))},
@@ -210,7 +210,7 @@ TEST(StatementChecks, ForEachLoops) {
   });
 }
 
-TEST(StatementChecks, BreakAndContinue) {
+TEST(ПроверкиИнструкций, BreakAndContinue) {
   const std::string прервать = "'прервать' можно использовать только внутри цикла ('пока' или 'для каждого')";
   const std::string продолжить = "'продолжить' можно использовать только внутри цикла ('пока' или 'для каждого')";
   проверить_документы({
@@ -228,7 +228,7 @@ TEST(StatementChecks, BreakAndContinue) {
   });
 }
 
-TEST(StatementChecks, Returns) {
+TEST(ПроверкиИнструкций, Returns) {
   const std::string без_типа = "функция не объявлена с типом возврата (нет ': тип'), но 'вернуть' пытается вернуть значение";
   проверить_документы({
       {в_функции("вернуть;\n"), ""},
@@ -258,7 +258,7 @@ TEST(StatementChecks, Returns) {
   });
 }
 
-TEST(StatementChecks, ReturnsOnAllPaths) {
+TEST(ПроверкиИнструкций, ReturnsOnAllPaths) {
   const std::string нет_пути = "функция 'ф' должна возвращать значение на всех путях выполнения";
   const auto функция = [](const std::string& тело) { return "функция ф(): целое\n" + тело + "конец\n"; };
   проверить_документы({
@@ -289,7 +289,7 @@ TEST(StatementChecks, ReturnsOnAllPaths) {
   });
 }
 
-TEST(StatementChecks, FunctionAndMethodBodies) {
+TEST(ПроверкиИнструкций, FunctionAndMethodBodies) {
   проверить_документы({
       {"функция ф(целое? х)\nконец\n",
        "функция 'ф': параметр 'х' — опциональный тип (тип?) как параметр функции пока не поддержан (только для "

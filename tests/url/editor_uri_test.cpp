@@ -71,7 +71,7 @@ const EditorUri kEditorUris[] = {
     {"file://Сервер/share/a.код", "file://xn--b1afb6bcb/share/a.%D0%BA%D0%BE%D0%B4"},
 };
 
-TEST(EditorUris, SerialiseAsNodeDoes) {
+TEST(АдресаРедактора, SerialiseAsNodeDoes) {
   for (const EditorUri& uri : kEditorUris) {
     const auto got = тувра::url::parse(uri.input);
     ASSERT_TRUE(got) << uri.input << ": " << got.error().message;
@@ -80,7 +80,7 @@ TEST(EditorUris, SerialiseAsNodeDoes) {
 }
 
 // Two spellings of one document are one key; a re-parse of a key is the key itself.
-TEST(EditorUris, KeysAreStable) {
+TEST(АдресаРедактора, KeysAreStable) {
   for (const EditorUri& uri : kEditorUris) {
     const auto first = тувра::url::parse(uri.input);
     ASSERT_TRUE(first);

@@ -9,7 +9,7 @@ namespace {
 
 using тувра::url::parse;
 
-TEST(UrlParts, ComponentsOfAFullUrl) {
+TEST(ЧастиАдреса, ComponentsOfAFullUrl) {
   const auto url = parse("HTTPS://Us%65r:p@ss@[::1]:8080/a/b?q=1#frag");
   ASSERT_TRUE(url) << url.error().message;
   EXPECT_EQ(url->href(), "https://Us%65r:p%40ss@[::1]:8080/a/b?q=1#frag");
@@ -24,7 +24,7 @@ TEST(UrlParts, ComponentsOfAFullUrl) {
   EXPECT_FALSE(url->has_opaque_path());
 }
 
-TEST(UrlParts, AbsentAndEmptyComponents) {
+TEST(ЧастиАдреса, AbsentAndEmptyComponents) {
   const auto opaque = parse("untitled:Untitled-1");
   ASSERT_TRUE(opaque);
   EXPECT_EQ(opaque->host(), std::nullopt);
@@ -53,7 +53,7 @@ TEST(UrlParts, AbsentAndEmptyComponents) {
 }
 
 // Dot segments at the end leave an empty segment; only a whole drive letter stops "..".
-TEST(UrlParts, DotSegments) {
+TEST(ЧастиАдреса, DotSegments) {
   const struct {
     const char* input;
     const char* href;
@@ -75,7 +75,7 @@ TEST(UrlParts, DotSegments) {
   }
 }
 
-TEST(UrlParts, EachFailureKindHasItsMessage) {
+TEST(ЧастиАдреса, EachFailureKindHasItsMessage) {
   const struct {
     const char* input;
     const char* message;
@@ -107,7 +107,7 @@ TEST(UrlParts, EachFailureKindHasItsMessage) {
 
 // The parser takes any bytes: ill-formed UTF-8 reads as U+FFFD, one per maximal bad sequence,
 // which paths encode and hosts refuse.
-TEST(UrlParts, IllFormedUtf8) {
+TEST(ЧастиАдреса, IllFormedUtf8) {
   const struct {
     std::string input;
     const char* href;  // nullptr: refused
@@ -133,7 +133,7 @@ TEST(UrlParts, IllFormedUtf8) {
   }
 }
 
-TEST(UrlParts, LongInputs) {
+TEST(ЧастиАдреса, LongInputs) {
   std::string deep = "file://";
   for (int i = 0; i < 100000; ++i) deep += "/..";
   deep += "/a";

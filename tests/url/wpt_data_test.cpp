@@ -30,7 +30,7 @@ std::string describe(const std::string& input, const std::string& expected,
   return out.str();
 }
 
-TEST(WptUrlData, EveryCaseWithoutBaseParsesAsExpected) {
+TEST(ДанныеАдресовWpt, EveryCaseWithoutBaseParsesAsExpected) {
   const json cases = load("urltestdata.json");
   int checked = 0;
   std::string failures;
@@ -51,7 +51,7 @@ TEST(WptUrlData, EveryCaseWithoutBaseParsesAsExpected) {
 }
 
 // Components must be consistent with href, not merely be an href that happens to match.
-TEST(WptUrlData, ComponentsOfEveryCaseWithoutBase) {
+TEST(ДанныеАдресовWpt, ComponentsOfEveryCaseWithoutBase) {
   const json cases = load("urltestdata.json");
   std::string failures;
   for (const json& c : cases) {
@@ -88,7 +88,7 @@ TEST(WptUrlData, ComponentsOfEveryCaseWithoutBase) {
   EXPECT_EQ(failures, "");
 }
 
-TEST(WptUrlData, DomainToAsciiCasesAsHosts) {
+TEST(ДанныеАдресовWpt, DomainToAsciiCasesAsHosts) {
   const json cases = load("toascii.json");
   int checked = 0;
   std::string failures;
