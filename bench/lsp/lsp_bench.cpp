@@ -31,6 +31,8 @@ std::string документ(int строк) {
   int n = 0;
   for (int i = 0; n < строк; ++i) {
     const std::string номер = std::to_string(i);
+    // Program text laid out as it reads.
+    // clang-format off
     текст += "// Учёт точек, часть " + номер + "\n"
              "структура Точка" + номер + "\n"
              "  публично целое х;\n"
@@ -51,6 +53,7 @@ std::string документ(int строк) {
              "    вернуть итог;\n"
              "  конец\n"
              "конец\n";
+    // clang-format on
     n += 20;
   }
   return текст;

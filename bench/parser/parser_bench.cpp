@@ -20,6 +20,8 @@ namespace {
 
 // One unit of about thirty lines; `н` keeps the names of the units apart.
 void дописать_единицу(std::string& текст, const std::string& н) {
+  // Program text laid out as it reads.
+  // clang-format off
   текст += "структура Точка" + н + " {\n"
            "  публично дробное x;\n"
            "  публично дробное y;\n"
@@ -48,6 +50,7 @@ void дописать_единицу(std::string& текст, const std::string&
            "  вернуть успех(\"готово\");\n"
            "конец\n"
            "\n";
+  // clang-format on
 }
 
 std::string программа_строк(std::size_t строк) {

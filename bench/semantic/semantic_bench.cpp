@@ -18,6 +18,8 @@ namespace {
 
 // One unit of about fifty lines; `н` keeps the names of the units apart.
 void дописать_единицу(std::string& текст, const std::string& н) {
+  // Program text laid out as it reads.
+  // clang-format off
   текст += "контракт Фигура" + н + "\n"
            "  функция площадь(): целое;\n"
            "конец\n"
@@ -67,6 +69,7 @@ void дописать_единицу(std::string& текст, const std::string&
            "  вывести(итог);\n"
            "  вернуть сумма;\n"
            "конец\n";
+  // clang-format on
 }
 
 std::string программа_строк(std::size_t строк) {
