@@ -85,15 +85,18 @@ struct Сервер {
   if (!с.процесс) {
     с.процесс = std::make_unique<ПроцессСервера>();
     с.текст = документ(строк);
-    с.процесс->отправить({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
+    с.процесс->отправить(
+        {{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
     с.процесс->отправить({{"jsonrpc", "2.0"}, {"method", "initialized"}, {"params", json::object()}});
     с.процесс->следующее();
-    с.процесс->отправить({{"jsonrpc", "2.0"},
-                          {"method", "textDocument/didOpen"},
-                          {"params", {{"textDocument", {{"uri", uri}, {"languageId", "tuvra"}, {"version", 1}, {"text", с.текст}}}}}});
+    с.процесс->отправить(
+        {{"jsonrpc", "2.0"},
+         {"method", "textDocument/didOpen"},
+         {"params", {{"textDocument", {{"uri", uri}, {"languageId", "tuvra"}, {"version", 1}, {"text", с.текст}}}}}});
     auto опубликовано = с.процесс->следующее(std::chrono::seconds(120));
     if (!опубликовано || !(*опубликовано)["params"]["diagnostics"].empty()) {
-      std::fprintf(stderr, "the generated document does not check clean: %s\n", опубликовано ? опубликовано->dump().c_str() : "no reply");
+      std::fprintf(stderr, "the generated document does not check clean: %s\n",
+                   опубликовано ? опубликовано->dump().c_str() : "no reply");
       std::abort();
     }
   }
@@ -162,11 +165,13 @@ void PeakMemory(benchmark::State& state) {
   const std::string текст = документ(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     ПроцессСервера процесс;
-    процесс.отправить({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
+    процесс.отправить(
+        {{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
     процесс.отправить({{"jsonrpc", "2.0"}, {"method", "initialized"}, {"params", json::object()}});
-    процесс.отправить({{"jsonrpc", "2.0"},
-                       {"method", "textDocument/didOpen"},
-                       {"params", {{"textDocument", {{"uri", uri}, {"languageId", "tuvra"}, {"version", 1}, {"text", текст}}}}}});
+    процесс.отправить(
+        {{"jsonrpc", "2.0"},
+         {"method", "textDocument/didOpen"},
+         {"params", {{"textDocument", {{"uri", uri}, {"languageId", "tuvra"}, {"version", 1}, {"text", текст}}}}}});
     процесс.следующее(std::chrono::seconds(120));
     процесс.следующее(std::chrono::seconds(120));
     const long кб = пик_памяти_кб(процесс.pid());

@@ -27,9 +27,7 @@ void BM_WindowsDrivePath(benchmark::State& state) {
   parse_each(state, "file:///c%3A/Users/user/%D0%BF%D1%80%D0%BE%D0%B5%D0%BA%D1%82/a.%D0%BA%D0%BE%D0%B4");
 }
 
-void BM_InternationalHost(benchmark::State& state) {
-  parse_each(state, "file://Сервер.пример/share/a.код");
-}
+void BM_InternationalHost(benchmark::State& state) { parse_each(state, "file://Сервер.пример/share/a.код"); }
 
 void BM_LongPath(benchmark::State& state) {
   std::string uri = "file://";

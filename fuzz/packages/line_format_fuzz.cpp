@@ -19,9 +19,7 @@ void требовать(bool условие) {
   if (!условие) std::abort();
 }
 
-bool без_кавычек(const std::optional<std::string>& поле) {
-  return !поле || поле->find('"') == std::string::npos;
-}
+bool без_кавычек(const std::optional<std::string>& поле) { return !поле || поле->find('"') == std::string::npos; }
 
 // A record written back as a line reads back unchanged, in both written forms.
 void проверить_обратное_чтение(const Зависимость& з) {

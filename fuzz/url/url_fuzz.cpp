@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto again = тувра::url::parse(url->href());
   if (!again || again->href() != url->href()) std::abort();
   // Components are views into the serialisation; reading them must stay inside it.
-  std::size_t total = url->scheme().size() + url->username().size() + url->password().size() +
-                      url->path().size();
+  std::size_t total = url->scheme().size() + url->username().size() + url->password().size() + url->path().size();
   if (url->host()) total += url->host()->size();
   if (url->query()) total += url->query()->size();
   if (url->fragment()) total += url->fragment()->size();

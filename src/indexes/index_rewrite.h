@@ -16,8 +16,8 @@ namespace тувра {
 using НаборИмён = std::unordered_set<std::string_view>;
 
 struct КонтекстПереписывания {
-  НаборИмён имена_полей;    // every field of every struct
-  НаборИмён имена_методов;  // every struct method and contract method signature
+  НаборИмён имена_полей;      // every field of every struct
+  НаборИмён имена_методов;    // every struct method and contract method signature
   НаборИмён локальные_имена;  // parameters and locals of the function being rewritten
 };
 

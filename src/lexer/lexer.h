@@ -21,11 +21,11 @@ inline constexpr std::size_t наибольший_текст = std::numeric_limi
 // UTF-8 reads as U+FFFD (see прочитать_символ), which lexes as an unexpected character outside
 // literals and comments.
 struct Лексер {
-  std::string_view текст;    // the whole text; the tokens view it, so it must outlive them
-  std::size_t байт = 0;      // byte offset of the next character
-  std::size_t позиция = 0;   // character index of the next character
-  std::size_t строка = 1;    // line of the next character
-  std::size_t столбец = 1;   // column of the next character
+  std::string_view текст;   // the whole text; the tokens view it, so it must outlive them
+  std::size_t байт = 0;     // byte offset of the next character
+  std::size_t позиция = 0;  // character index of the next character
+  std::size_t строка = 1;   // line of the next character
+  std::size_t столбец = 1;  // column of the next character
   // The largest text, and the largest text a literal may resolve to, in bytes; lowered only
   // to try the limit on small texts.
   std::size_t предел = наибольший_текст;

@@ -14,8 +14,10 @@ constexpr std::size_t размер_блока = 4096;
 
 // The moved-from list gives up its free room too, so that it never writes into blocks it lost.
 СписокТокенов::СписокТокенов(СписокТокенов&& другой) noexcept
-    : токены_(std::move(другой.токены_)), блоки_(std::move(другой.блоки_)),
-      свободно_(std::exchange(другой.свободно_, nullptr)), осталось_(std::exchange(другой.осталось_, 0)) {
+    : токены_(std::move(другой.токены_)),
+      блоки_(std::move(другой.блоки_)),
+      свободно_(std::exchange(другой.свободно_, nullptr)),
+      осталось_(std::exchange(другой.осталось_, 0)) {
   другой.токены_.clear();
   другой.блоки_.clear();
 }

@@ -1,7 +1,6 @@
 // Top-level items and what they share: parameter and type-parameter lists.
 #pragma once
 
-
 #include "lexer/parse_error.h"
 #include "parser/parser.h"
 #include "support/expected.h"

@@ -17,6 +17,6 @@ namespace тувра {
 // One embedded expression, read by a lexer and parser of its own that start `глубина` levels
 // deep and build into `арена`; an error is a message without position.
 Итог<УзелВыражения, СообщениеПарсера> разобрать_интерполяцию(std::string_view внутренний_текст, Арена& арена,
-                                                        std::size_t глубина = 0);
+                                                             std::size_t глубина = 0);
 
 }  // namespace тувра

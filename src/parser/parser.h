@@ -42,10 +42,10 @@ class Черновики {
   }
 
  private:
-  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Инструкция>,
-             std::vector<Параметр>, std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>,
-             std::vector<ОбъявлениеФункции>, std::vector<СигнатураМетода>, std::vector<Объявление>,
-             std::vector<std::string_view>, std::vector<ОжидающийОперанд>>
+  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Инструкция>, std::vector<Параметр>,
+             std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>,
+             std::vector<СигнатураМетода>, std::vector<Объявление>, std::vector<std::string_view>,
+             std::vector<ОжидающийОперанд>>
       стеки_;
 };
 

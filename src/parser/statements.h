@@ -2,7 +2,6 @@
 // reading of a statement that may be a declaration.
 #pragma once
 
-
 #include "lexer/parse_error.h"
 #include "parser/parser.h"
 #include "support/expected.h"

@@ -12,12 +12,12 @@ namespace {
 
 // What a built-in accepts at one position; every class takes `Неизвестен` too.
 enum class Класс : std::uint8_t {
-  Текст,         // `Текст`
-  Целочисленный, // any integer type
-  Целое,         // exactly `Целое`
-  Дробный,       // any float type
-  Верно,         // `Верно`
-  НомерПотока,   // `Целое` or `Целое32`
+  Текст,          // `Текст`
+  Целочисленный,  // any integer type
+  Целое,          // exactly `Целое`
+  Дробный,        // any float type
+  Верно,          // `Верно`
+  НомерПотока,    // `Целое` or `Целое32`
 };
 
 enum class Результат : std::uint8_t {

@@ -2,8 +2,8 @@
 // functions, casts, struct constructors, main-file, external and module functions.
 #pragma once
 
-#include "semantic/analysis_error.h"
 #include "semantic/analyser.h"
+#include "semantic/analysis_error.h"
 #include "semantic/types.h"
 #include "syntax_tree/expression.h"
 

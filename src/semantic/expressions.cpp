@@ -90,7 +90,7 @@ bool правильный_тип_возврата_для_проброса(const 
 
 // One step down the spine; the next node, null at the spine's operand, or the first error.
 ИтогАнализа<const УзелВыражения*> спуститься(Анализатор& анализатор, const УзелВыражения& узел,
-                                            std::pmr::vector<Шаг>& шаги) {
+                                             std::pmr::vector<Шаг>& шаги) {
   if (const auto* бинарное = std::get_if<В::Бинарное>(&узел.вид)) {
     шаги.push_back({&узел});
     return &*бинарное->левое;

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "semantic/analysis_error.h"
 #include "semantic/analyser.h"
+#include "semantic/analysis_error.h"
 #include "semantic/messages.h"
 #include "semantic/types.h"
 #include "syntax_tree/expression.h"

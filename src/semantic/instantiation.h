@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "semantic/analysis_error.h"
 #include "semantic/analyser.h"
+#include "semantic/analysis_error.h"
 #include "semantic/types.h"
 #include "syntax_tree/syntax_type.h"
 
@@ -23,7 +23,7 @@ inline constexpr std::size_t предел_узлов_экземпляров = 20
 // The instance (its name, parameters and result), kept under (функция, the lowered argument).
 // The pointer stays valid for the rest of the run.
 ИтогАнализа<const ЭкземплярФункции*> инстанцировать_функцию(Анализатор& анализатор, std::string_view функция,
-                                                           const СинтаксическийТип& аргумент);
+                                                            const СинтаксическийТип& аргумент);
 
 // Parameter types and result of a generic method of a non-generic struct, instantiated.
 ИтогАнализа<СигнатураФункции> инстанцировать_метод(Анализатор& анализатор, std::string_view структура,

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "semantic/analysis_error.h"
 #include "semantic/analyser.h"
+#include "semantic/analysis_error.h"
 #include "semantic/types.h"
 #include "syntax_tree/expression.h"
 

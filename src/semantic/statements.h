@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "semantic/analysis_error.h"
 #include "semantic/analyser.h"
+#include "semantic/analysis_error.h"
 #include "semantic/types.h"
 #include "syntax_tree/declaration.h"
 
@@ -16,8 +16,7 @@ namespace тувра {
 // Parameters, result, body and returns on all paths of a function.
 ИтогПроверки проверить_тело_функции(Анализатор& анализатор, const ОбъявлениеФункции& функция);
 // The same for a method of структура, with `это` bound to it.
-ИтогПроверки проверить_тело_метода(Анализатор& анализатор, std::string_view структура,
-                                   const ОбъявлениеФункции& метод);
+ИтогПроверки проверить_тело_метода(Анализатор& анализатор, std::string_view структура, const ОбъявлениеФункции& метод);
 
 // The type a typed declaration gives its variable.
 ИтогАнализа<Тип> проверить_объявление_переменной(Анализатор& анализатор, const СинтаксическийТип& тип,

@@ -27,18 +27,36 @@ class Итог {
   bool has_value() const { return данные_.index() == 0; }
   explicit operator bool() const { return has_value(); }
 
-  T& value() & { assert(has_value()); return std::get<0>(данные_); }
-  const T& value() const& { assert(has_value()); return std::get<0>(данные_); }
-  T&& value() && { assert(has_value()); return std::get<0>(std::move(данные_)); }
+  T& value() & {
+    assert(has_value());
+    return std::get<0>(данные_);
+  }
+  const T& value() const& {
+    assert(has_value());
+    return std::get<0>(данные_);
+  }
+  T&& value() && {
+    assert(has_value());
+    return std::get<0>(std::move(данные_));
+  }
   T& operator*() & { return value(); }
   const T& operator*() const& { return value(); }
   T&& operator*() && { return std::move(*this).value(); }
   T* operator->() { return &value(); }
   const T* operator->() const { return &value(); }
 
-  E& error() & { assert(!has_value()); return std::get<1>(данные_); }
-  const E& error() const& { assert(!has_value()); return std::get<1>(данные_); }
-  E&& error() && { assert(!has_value()); return std::get<1>(std::move(данные_)); }
+  E& error() & {
+    assert(!has_value());
+    return std::get<1>(данные_);
+  }
+  const E& error() const& {
+    assert(!has_value());
+    return std::get<1>(данные_);
+  }
+  E&& error() && {
+    assert(!has_value());
+    return std::get<1>(std::move(данные_));
+  }
 
  private:
   std::variant<T, E> данные_;

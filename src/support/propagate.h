@@ -14,8 +14,8 @@
   auto& имя = *имя##_итог
 
 // Returns the error of an Итог from the enclosing routine; the value, if any, is dropped.
-#define ТУВРА_ТРЕБОВАТЬ(выражение)                                                 \
-  do {                                                                             \
-    auto итог_требования = (выражение);                                            \
+#define ТУВРА_ТРЕБОВАТЬ(выражение)                                                     \
+  do {                                                                                 \
+    auto итог_требования = (выражение);                                                \
     if (!итог_требования) return ::тувра::Неудача{std::move(итог_требования).error()}; \
   } while (false)

@@ -19,12 +19,9 @@ bool не_печатается(UChar32 символ) {
     case U_PRIVATE_USE_CHAR:
     case U_UNASSIGNED:
     case U_LINE_SEPARATOR:
-    case U_PARAGRAPH_SEPARATOR:
-      return true;
-    case U_SPACE_SEPARATOR:
-      return символ != U' ';
-    default:
-      return u_hasBinaryProperty(символ, UCHAR_GRAPHEME_EXTEND);
+    case U_PARAGRAPH_SEPARATOR: return true;
+    case U_SPACE_SEPARATOR: return символ != U' ';
+    default: return u_hasBinaryProperty(символ, UCHAR_GRAPHEME_EXTEND);
   }
 }
 

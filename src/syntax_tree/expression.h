@@ -164,8 +164,7 @@ class УзелВыражения {
   // `ЦелоеЛит(0)`; a placeholder that copies and parsers overwrite.
   УзелВыражения() = default;
   template <class А>
-    requires альтернатива_варианта<А, Вариант>
-  УзелВыражения(А&& альтернатива) : вид(std::forward<А>(альтернатива)) {}
+  requires альтернатива_варианта<А, Вариант> УзелВыражения(А&& альтернатива) : вид(std::forward<А>(альтернатива)) {}
 
   // Moves copy the reference to the children (`узел = std::move(*операнд)` is safe); copies
   // would share them, so a deep copy is always копия_выражения.
@@ -206,8 +205,7 @@ class ЧастьИнтерполяции {
 
   ЧастьИнтерполяции() = default;
   template <class А>
-    requires альтернатива_варианта<А, Вариант>
-  ЧастьИнтерполяции(А&& альтернатива) : вид(std::forward<А>(альтернатива)) {}
+  requires альтернатива_варианта<А, Вариант> ЧастьИнтерполяции(А&& альтернатива) : вид(std::forward<А>(альтернатива)) {}
 
   ЧастьИнтерполяции(ЧастьИнтерполяции&&) noexcept = default;
   ЧастьИнтерполяции& operator=(ЧастьИнтерполяции&&) noexcept = default;

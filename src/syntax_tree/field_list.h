@@ -42,7 +42,9 @@ template <class... Поля>
 Описание(std::string_view, Запись, std::tuple<Поля...>) -> Описание<Поля...>;
 
 template <class Т>
-concept описан = requires { описание_полей(static_cast<const Т*>(nullptr)); };
+concept описан = requires {
+  описание_полей(static_cast<const Т*>(nullptr));
+};
 
 template <class Т>
 constexpr auto описание_узла() {
@@ -74,8 +76,7 @@ struct это_необязательное<std::optional<Э>> : std::true_type {
 // An optional member is left to its own converting constructor, which would otherwise tie.
 struct Любой {
   template <class Т>
-    requires(!это_необязательное<Т>::value)
-  operator Т() const;
+  requires(!это_необязательное<Т>::value) operator Т() const;
 };
 
 template <class Т, std::size_t... Н>
@@ -143,7 +144,8 @@ constexpr bool покрывает_все_члены() {
 }  // namespace проверка
 }  // namespace тувра::обход
 
-#define ТУВРА_ПОЛЕ_УЗЛА(Тип, член) ::тувра::обход::Поле<Тип, decltype(Тип::член)>{#член, &Тип::член}
+#define ТУВРА_ПОЛЕ_УЗЛА(Тип, член) \
+  ::тувра::обход::Поле<Тип, decltype(Тип::член)> { #член, &Тип::член }
 
 #define ТУВРА_ПЕРЕБОР_1(Т, а) ТУВРА_ПОЛЕ_УЗЛА(Т, а)
 #define ТУВРА_ПЕРЕБОР_2(Т, а, ...) ТУВРА_ПОЛЕ_УЗЛА(Т, а), ТУВРА_ПЕРЕБОР_1(Т, __VA_ARGS__)
@@ -154,17 +156,16 @@ constexpr bool покрывает_все_члены() {
 #define ТУВРА_ПЕРЕБОР_7(Т, а, ...) ТУВРА_ПОЛЕ_УЗЛА(Т, а), ТУВРА_ПЕРЕБОР_6(Т, __VA_ARGS__)
 #define ТУВРА_ПЕРЕБОР_8(Т, а, ...) ТУВРА_ПОЛЕ_УЗЛА(Т, а), ТУВРА_ПЕРЕБОР_7(Т, __VA_ARGS__)
 #define ТУВРА_ВЫБРАТЬ(_1, _2, _3, _4, _5, _6, _7, _8, ИМЯ, ...) ИМЯ
-#define ТУВРА_ПЕРЕБОР(Т, ...)                                                                                    \
+#define ТУВРА_ПЕРЕБОР(Т, ...)                                                                                     \
   ТУВРА_ВЫБРАТЬ(__VA_ARGS__, ТУВРА_ПЕРЕБОР_8, ТУВРА_ПЕРЕБОР_7, ТУВРА_ПЕРЕБОР_6, ТУВРА_ПЕРЕБОР_5, ТУВРА_ПЕРЕБОР_4, \
-                ТУВРА_ПЕРЕБОР_3, ТУВРА_ПЕРЕБОР_2, ТУВРА_ПЕРЕБОР_1, )                                            \
+                ТУВРА_ПЕРЕБОР_3, ТУВРА_ПЕРЕБОР_2, ТУВРА_ПЕРЕБОР_1, )                                              \
   (Т, __VA_ARGS__)
 
-#define ТУВРА_ОПИСАТЬ(Тип, Запись_, ...)                                                                  \
-  [[maybe_unused]] constexpr auto описание_полей(const Тип*) {                                             \
-    return ::тувра::обход::Описание{#Тип, ::тувра::обход::Запись::Запись_, std::tuple{__VA_ARGS__}};      \
-  }                                                                                                        \
-  static_assert(::тувра::обход::проверка::покрывает_все_члены<Тип>(), "the field list of " #Тип            \
-                                                                      " misses a member");                  \
+#define ТУВРА_ОПИСАТЬ(Тип, Запись_, ...)                                                                             \
+  [[maybe_unused]] constexpr auto описание_полей(const Тип*) {                                                       \
+    return ::тувра::обход::Описание{#Тип, ::тувра::обход::Запись::Запись_, std::tuple{__VA_ARGS__}};                 \
+  }                                                                                                                  \
+  static_assert(::тувра::обход::проверка::покрывает_все_члены<Тип>(), "the field list of " #Тип " misses a member"); \
   static_assert(std::is_trivially_destructible_v<Тип>, #Тип " must need no destructor: arenas run none")
 
 // `Тип { а: …, б: … }`: the fields by name, in the order given.

@@ -32,14 +32,28 @@ template <class Т>
 inline constexpr bool вид_узла = std::is_same_v<Т, УзелВыражения> || std::is_same_v<Т, СинтаксическийТип> ||
                                  std::is_same_v<Т, Инструкция> || std::is_same_v<Т, ЦельПрисваивания>;
 
-template <class Т> struct это_список : std::false_type {};
-template <class Э> struct это_список<СписокУзлов<Э>> : std::true_type { using элемент = Э; };
-template <class Т> struct это_указатель : std::false_type {};
-template <class Э> struct это_указатель<Указатель<Э>> : std::true_type { using элемент = Э; };
-template <class Т> struct это_необязательное : std::false_type {};
-template <class Э> struct это_необязательное<std::optional<Э>> : std::true_type { using элемент = Э; };
-template <class Т> struct это_вариант : std::false_type {};
-template <class... Э> struct это_вариант<std::variant<Э...>> : std::true_type {};
+template <class Т>
+struct это_список : std::false_type {};
+template <class Э>
+struct это_список<СписокУзлов<Э>> : std::true_type {
+  using элемент = Э;
+};
+template <class Т>
+struct это_указатель : std::false_type {};
+template <class Э>
+struct это_указатель<Указатель<Э>> : std::true_type {
+  using элемент = Э;
+};
+template <class Т>
+struct это_необязательное : std::false_type {};
+template <class Э>
+struct это_необязательное<std::optional<Э>> : std::true_type {
+  using элемент = Э;
+};
+template <class Т>
+struct это_вариант : std::false_type {};
+template <class... Э>
+struct это_вариант<std::variant<Э...>> : std::true_type {};
 
 // Т with the const-ness of the walk.
 template <bool Конст, class Т>
@@ -214,7 +228,9 @@ void обойти(Корень& корень, Ф&& ф) {
   обойти<К>(корень, ф, стек);
 }
 
-inline СинтаксическийТип копия_узла(const СинтаксическийТип& у, Арена& куда) { return копия_синтаксического_типа(у, куда); }
+inline СинтаксическийТип копия_узла(const СинтаксическийТип& у, Арена& куда) {
+  return копия_синтаксического_типа(у, куда);
+}
 inline УзелВыражения копия_узла(const УзелВыражения& у, Арена& куда) { return копия_выражения(у, куда); }
 inline ЦельПрисваивания копия_узла(const ЦельПрисваивания& у, Арена& куда) { return копия_цели_присваивания(у, куда); }
 inline Инструкция копия_узла(const Инструкция& у, Арена& куда) { return копия_инструкции(у, куда); }
@@ -310,7 +326,8 @@ class Равенство {
   bool поля_узла(const Т& а, const Т& б) {
     if constexpr (это_вариант<Т>::value) {
       if (а.index() != б.index()) return false;
-      return std::visit([&](const auto& левое) { return поле(левое, *std::get_if<std::decay_t<decltype(левое)>>(&б)); }, а);
+      return std::visit([&](const auto& левое) { return поле(левое, *std::get_if<std::decay_t<decltype(левое)>>(&б)); },
+                        а);
     } else {
       return для_пар_полей(а, б, [&](std::string_view, const auto& л, const auto& п) { return поле(л, п); });
     }

@@ -12,16 +12,14 @@ namespace {
 
 bool число(UChar32 символ) {
   const auto категория = u_charType(символ);
-  return категория == U_DECIMAL_DIGIT_NUMBER || категория == U_LETTER_NUMBER ||
-         категория == U_OTHER_NUMBER;
+  return категория == U_DECIMAL_DIGIT_NUMBER || категория == U_LETTER_NUMBER || категория == U_OTHER_NUMBER;
 }
 
 TEST(КлассыСимволов, СовпадаютСicuНаВсёмПространстве) {
   int расхождений = 0;
   for (UChar32 c = 0; c <= 0x10FFFF && расхождений < 10; ++c) {
     const auto символ = static_cast<char32_t>(c);
-    const bool буква = u_hasBinaryProperty(c, UCHAR_ALPHABETIC) || c == '_' ||
-                       (c < 0x80 && std::isalpha(c));
+    const bool буква = u_hasBinaryProperty(c, UCHAR_ALPHABETIC) || c == '_' || (c < 0x80 && std::isalpha(c));
     const bool ожидаемое[] = {
         static_cast<bool>(u_hasBinaryProperty(c, UCHAR_WHITE_SPACE)),
         буква,

@@ -34,7 +34,8 @@ void сверить_с_декодированием(const std::string& текс�
     EXPECT_EQ(т.строка, строка) << "token at " << т.начало;
     EXPECT_EQ(т.столбец, столбец) << "token at " << т.начало;
     if (т.вид.номер() == ВидТокена::Идентификатор) {
-      EXPECT_EQ(т.вид.текст(), закодировать_utf8(std::u32string_view(символы).substr(т.начало, т.окончание - т.начало)));
+      EXPECT_EQ(т.вид.текст(),
+                закодировать_utf8(std::u32string_view(символы).substr(т.начало, т.окончание - т.начало)));
     }
   }
   EXPECT_EQ(токены.back().начало, символы.size());
@@ -44,20 +45,21 @@ TEST(ЛексерUtf8, ПозицииНаСмешанномТексте) {
   const std::vector<Случай> таблица = {
       {"Cyrillic, two bytes each", "ёж = жё", {{1, 1, 0, 2}, {1, 4, 3, 4}, {1, 6, 5, 7}, {1, 8, 7, 7}}},
       {"astral name, then a literal holding an astral character and a truncated sequence",
-       "𝑥\"😀\xF0\x9F\x98\"", {{1, 1, 0, 1}, {1, 2, 1, 5}, {1, 6, 5, 5}}},
+       "𝑥\"😀\xF0\x9F\x98\"",
+       {{1, 1, 0, 1}, {1, 2, 1, 5}, {1, 6, 5, 5}}},
       {"ill-formed bytes in a block comment count one each", "/* \xFF\xFE */ x", {{1, 10, 9, 10}, {1, 11, 10, 10}}},
-      {"a truncated sequence in a line comment is one character", "// \xE2\x82\nя",
-       {{2, 1, 5, 6}, {2, 2, 6, 6}}},
+      {"a truncated sequence in a line comment is one character", "// \xE2\x82\nя", {{2, 1, 5, 6}, {2, 2, 6, 6}}},
       {"overlong form: two characters", "\"\xC0\xAF\" ж", {{1, 1, 0, 4}, {1, 6, 5, 6}, {1, 7, 6, 6}}},
       {"encoded surrogate: three characters", "\"\xED\xA0\x80\"x", {{1, 1, 0, 5}, {1, 6, 5, 6}, {1, 7, 6, 6}}},
       {"above U+10FFFF: four characters", "\"\xF4\x90\x80\x80\"", {{1, 1, 0, 6}, {1, 7, 6, 6}}},
       {"U+FFFD written as such is one character", "\"\xEF\xBF\xBD\" б", {{1, 1, 0, 3}, {1, 5, 4, 5}, {1, 6, 5, 5}}},
-      {"non-ASCII blanks: NBSP, ideographic space, NEL", "\xC2\xA0\xE3\x80\x80x\xC2\x85y",
+      {"non-ASCII blanks: NBSP, ideographic space, NEL",
+       "\xC2\xA0\xE3\x80\x80x\xC2\x85y",
        {{1, 3, 2, 3}, {1, 5, 4, 5}, {1, 6, 5, 5}}},
-      {"escape before an ill-formed byte, across a line", "ё\n\t\"\\\xFF\" 1",
+      {"escape before an ill-formed byte, across a line",
+       "ё\n\t\"\\\xFF\" 1",
        {{1, 1, 0, 1}, {2, 2, 3, 7}, {2, 7, 8, 9}, {2, 8, 9, 9}}},
-      {"astral characters in a literal that spans lines", "\"𝄞\n𝄞\" ф",
-       {{1, 1, 0, 5}, {2, 4, 6, 7}, {2, 5, 7, 7}}},
+      {"astral characters in a literal that spans lines", "\"𝄞\n𝄞\" ф", {{1, 1, 0, 5}, {2, 4, 6, 7}, {2, 5, 7, 7}}},
       {"name with a Unicode number after an astral letter", "𝑥²ж1 б", {{1, 1, 0, 4}, {1, 6, 5, 6}, {1, 7, 6, 6}}},
   };
   for (const auto& [описание, текст, места] : таблица) {

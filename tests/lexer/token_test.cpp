@@ -23,9 +23,13 @@ static_assert(ВидТокена::КонецФайла == 81 && число_ви�
 
 // A kind views its text, so a string that dies with the statement is refused at compile time.
 template <class Т>
-concept даёт_текст = requires(Т&& текст) { ВидТокена::текст_лит(std::forward<Т>(текст)); };
+concept даёт_текст = requires(Т&& текст) {
+  ВидТокена::текст_лит(std::forward<Т>(текст));
+};
 template <class Т>
-concept даёт_имя = requires(Т&& имя) { ВидТокена::идентификатор(std::forward<Т>(имя)); };
+concept даёт_имя = requires(Т&& имя) {
+  ВидТокена::идентификатор(std::forward<Т>(имя));
+};
 static_assert(!даёт_текст<std::string> && !даёт_имя<std::string>);
 static_assert(даёт_текст<const std::string&> && даёт_имя<std::string&> && даёт_текст<const char (&)[2]>);
 static_assert(sizeof(Токен) == 32);
@@ -52,10 +56,8 @@ TEST(ОписаниеТокена, КаждыйРодТекста) {
       // Shortest digits, zero-filled: not the exact binary value 99999999999999991611392.
       {ВидТокена::дробное_лит(1e23), "число 1" + std::string(23, '0')},
       {ВидТокена::дробное_лит(1.2345678901234568e20), "число 123456789012345680000"},
-      {ВидТокена::дробное_лит(std::numeric_limits<double>::max()),
-       "число 17976931348623157" + std::string(292, '0')},
-      {ВидТокена::дробное_лит(std::numeric_limits<double>::denorm_min()),
-       "число 0." + std::string(323, '0') + "5"},
+      {ВидТокена::дробное_лит(std::numeric_limits<double>::max()), "число 17976931348623157" + std::string(292, '0')},
+      {ВидТокена::дробное_лит(std::numeric_limits<double>::denorm_min()), "число 0." + std::string(323, '0') + "5"},
       {ВидТокена::дробное_лит(бесконечность), "число inf"},
       {ВидТокена::текст_лит("a\"b\n"), "строка \"a\"b\n\""},
       {ВидТокена::текст_лит(""), "строка \"\""},

@@ -23,15 +23,17 @@ TEST(КодировкаUtf8, Декодирование) {
       {"\xF4\x8F\xBF\xBF", U"\U0010FFFF"},
       // Ill-formed: one U+FFFD for each maximal ill-formed subsequence.
       {"\x80", U"\uFFFD"},
-      {"a\xFF" "b", U"a\uFFFDb"},
+      {"a\xFF"
+       "b",
+       U"a\uFFFDb"},
       {"\xC3", U"\uFFFD"},
       {"\xC3x", U"\uFFFDx"},
       {"\xE2\x82", U"\uFFFD"},
       {"\xE2\x82x", U"\uFFFDx"},
       {"\xF0\x9F\x98", U"\uFFFD"},
-      {"\xC0\xAF", U"\uFFFD\uFFFD"},          // overlong
-      {"\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},  // overlong
-      {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},  // a surrogate
+      {"\xC0\xAF", U"\uFFFD\uFFFD"},                      // overlong
+      {"\xE0\x80\xAF", U"\uFFFD\uFFFD\uFFFD"},            // overlong
+      {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},            // a surrogate
       {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
       {"\xF8\x88\x80\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
       {"\xE2\x82\xE2\x82\xAC", U"\uFFFD€"},
@@ -59,9 +61,13 @@ TEST(КодировкаUtf8, ОдинСимвол) {
       {"€", 0, U'€', 3, true},
       {"a𝄞", 1, U'𝄞', 4, true},
       {"\xEF\xBF\xBD", 0, 0xFFFD, 3, true},
-      {"\xFF" "a", 0, 0xFFFD, 1, false},
+      {"\xFF"
+       "a",
+       0, 0xFFFD, 1, false},
       {"\xD0", 0, 0xFFFD, 1, false},
-      {"\xD0" "a", 0, 0xFFFD, 1, false},
+      {"\xD0"
+       "a",
+       0, 0xFFFD, 1, false},
       {"\xF0\x9F\x98", 0, 0xFFFD, 3, false},
       {"\xE2\x82\xE2\x82\xAC", 0, 0xFFFD, 2, false},
       {"\xE2\x82\xE2\x82\xAC", 2, U'€', 3, true},

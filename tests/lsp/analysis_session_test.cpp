@@ -19,13 +19,15 @@ json сообщение(json id, const std::string& метод, json парам�
 }
 
 std::string открыть(const std::string& uri, const std::string& текст) {
-  return кадр_json(сообщение(nullptr, "textDocument/didOpen",
-                             {{"textDocument", {{"uri", uri}, {"languageId", "tuvra"}, {"version", 1}, {"text", текст}}}}));
+  return кадр_json(
+      сообщение(nullptr, "textDocument/didOpen",
+                {{"textDocument", {{"uri", uri}, {"languageId", "tuvra"}, {"version", 1}, {"text", текст}}}}));
 }
 
 std::string изменить(const std::string& uri, const std::string& текст) {
-  return кадр_json(сообщение(nullptr, "textDocument/didChange",
-                             {{"textDocument", {{"uri", uri}, {"version", 2}}}, {"contentChanges", {{{"text", текст}}}}}));
+  return кадр_json(
+      сообщение(nullptr, "textDocument/didChange",
+                {{"textDocument", {{"uri", uri}, {"version", 2}}}, {"contentChanges", {{{"text", текст}}}}}));
 }
 
 const std::string начало =
@@ -51,19 +53,20 @@ TEST(СеансАнализа, ErrorAtTheStartThenClearedByAValidText) {
   EXPECT_EQ(итог.код, 0);
   const auto список = публикации(итог);
   ASSERT_EQ(список.size(), 2u);
-  const json ожидалось = {{{"range", {{"start", {{"line", 0}, {"character", 0}}}, {"end", {{"line", 0}, {"character", 1}}}}},
-                           {"severity", 1},
-                           {"source", "Тувра"},
-                           {"message", "[без точной позиции] несовпадение типов для 'т': ожидался Текст, получено Целое"}}};
+  const json ожидалось = {
+      {{"range", {{"start", {{"line", 0}, {"character", 0}}}, {"end", {{"line", 0}, {"character", 1}}}}},
+       {"severity", 1},
+       {"source", "Тувра"},
+       {"message", "[без точной позиции] несовпадение типов для 'т': ожидался Текст, получено Целое"}}};
   EXPECT_EQ(список[0]["diagnostics"], ожидалось);
   EXPECT_EQ(список[1]["diagnostics"], json::array());
 }
 
 TEST(СеансАнализа, EachDocumentIsAnalysedAlone) {
   // The second document calls a function only the first declares.
-  const auto итог = выполнить_сеанс(начало + открыть("file:///a.код", "функция помощь(): целое\n  вернуть 1;\nконец\n") +
-                                    открыть("file:///b.код", "функция ф(): целое\n  вернуть помощь();\nконец\n") +
-                                    выход);
+  const auto итог =
+      выполнить_сеанс(начало + открыть("file:///a.код", "функция помощь(): целое\n  вернуть 1;\nконец\n") +
+                      открыть("file:///b.код", "функция ф(): целое\n  вернуть помощь();\nконец\n") + выход);
   const auto список = публикации(итог);
   ASSERT_EQ(список.size(), 2u);
   EXPECT_EQ(список[0]["diagnostics"], json::array());
@@ -81,8 +84,8 @@ TEST(СеансАнализа, DeepAndGrowingDocumentsGetTheirAnswer) {
   вложенный += "конец\n";
   const std::string растущий =
       "функция ф<Т>(Т х)\n  вывести(ф<Список из Т>(Список из Т()));\nконец\nфункция г()\n  вывести(ф<целое>(1));\nконец\n";
-  const auto итог = выполнить_сеанс(начало + открыть("file:///a.код", вложенный) +
-                                    открыть("file:///b.код", растущий) + открыть("file:///c.код", верный) + выход);
+  const auto итог = выполнить_сеанс(начало + открыть("file:///a.код", вложенный) + открыть("file:///b.код", растущий) +
+                                    открыть("file:///c.код", верный) + выход);
   EXPECT_EQ(итог.код, 0);
   const auto список = публикации(итог);
   ASSERT_EQ(список.size(), 3u);
@@ -111,8 +114,9 @@ TEST(СеансАнализа, WithoutRoomForTheAnalysisStackEachDocumentGetsAnE
   сервер.записать(начало + открыть("file:///a.код", глубокий) + открыть("file:///b.код", верный) + выход);
   сервер.закрыть_ввод();
   EXPECT_EQ(сервер.дождаться(), 0);
-  const std::string ошибка = "[без точной позиции] не удалось выделить стек для анализа: система не создала поток со "
-                             "стеком в 1024 МиБ";
+  const std::string ошибка =
+      "[без точной позиции] не удалось выделить стек для анализа: система не создала поток со "
+      "стеком в 1024 МиБ";
   ИтогСеанса итог;
   итог.сообщения = сервер.прочитанные();
   const auto список = публикации(итог);

@@ -47,7 +47,9 @@ std::vector<Случай> случаи() {
       {"empty input is a clean end", "", {}, std::nullopt},
       {"two messages", "Content-Length: 2\r\n\r\n{}Content-Length: 4\r\n\r\nnull", {"{}", "null"}, std::nullopt},
       {"Content-Type is ignored and may come first",
-       "Content-Type: application/vscode-jsonrpc; charset=utf-8\r\nContent-Length: 2\r\n\r\n[]", {"[]"}, std::nullopt},
+       "Content-Type: application/vscode-jsonrpc; charset=utf-8\r\nContent-Length: 2\r\n\r\n[]",
+       {"[]"},
+       std::nullopt},
       {"header names ignore case", "content-LENGTH: 2\r\n\r\n{}", {"{}"}, std::nullopt},
       {"blanks around the value", "Content-Length:   2  \r\n\r\n{}", {"{}"}, std::nullopt},
       {"bare line feeds", "Content-Length: 2\n\n{}", {"{}"}, std::nullopt},
@@ -58,14 +60,29 @@ std::vector<Случай> случаи() {
       {"length not a number", "Content-Length: два\r\n\r\n{}", {}, ОВ::InvalidData, "malformed Content-Length"},
       {"negative length", "Content-Length: -1\r\n\r\n", {}, ОВ::InvalidData, "malformed Content-Length"},
       {"length with trailing junk", "Content-Length: 2x\r\n\r\n{}", {}, ОВ::InvalidData, "malformed Content-Length"},
-      {"length beyond 64 bits", "Content-Length: 99999999999999999999999\r\n\r\n", {}, ОВ::InvalidData, "malformed Content-Length"},
+      {"length beyond 64 bits",
+       "Content-Length: 99999999999999999999999\r\n\r\n",
+       {},
+       ОВ::InvalidData,
+       "malformed Content-Length"},
       {"empty length", "Content-Length:\r\n\r\n", {}, ОВ::InvalidData, "malformed Content-Length"},
       {"no Content-Length", "Content-Type: x\r\n\r\n{}", {}, ОВ::InvalidData, "no Content-Length"},
       {"only the blank line", "\r\n", {}, ОВ::InvalidData, "no Content-Length"},
-      {"input ends inside the body", "Content-Length: 10\r\n\r\n{}", {}, ОВ::UnexpectedEof, "input ended inside a message body"},
+      {"input ends inside the body",
+       "Content-Length: 10\r\n\r\n{}",
+       {},
+       ОВ::UnexpectedEof,
+       "input ended inside a message body"},
       {"a huge length with a short body allocates nothing big",
-       "Content-Length: 1000000000000\r\n\r\n{}", {}, ОВ::UnexpectedEof, "input ended inside a message body"},
-      {"input ends after a header line", "Content-Length: 2\r\n", {}, ОВ::UnexpectedEof, "input ended inside the headers"},
+       "Content-Length: 1000000000000\r\n\r\n{}",
+       {},
+       ОВ::UnexpectedEof,
+       "input ended inside a message body"},
+      {"input ends after a header line",
+       "Content-Length: 2\r\n",
+       {},
+       ОВ::UnexpectedEof,
+       "input ended inside the headers"},
       {"input ends inside a header line", "Content-Len", {}, ОВ::InvalidData, "malformed header"},
       {"a header line without end", std::string(100000, 'a'), {}, ОВ::InvalidData, "malformed header: line too long"},
       {"message then a clean end", "Content-Length: 2\r\n\r\n{}", {"{}"}, std::nullopt},
@@ -104,9 +121,7 @@ TEST(Кадрирование, LargeBodyIntactAndPaddedForTheParser) {
   EXPECT_EQ(**второе, "{}");
 }
 
-TEST(Кадрирование, WrittenFrame) {
-  EXPECT_EQ(кадр("{\"ё\":1}"), "Content-Length: 8\r\n\r\n{\"ё\":1}");
-}
+TEST(Кадрирование, WrittenFrame) { EXPECT_EQ(кадр("{\"ё\":1}"), "Content-Length: 8\r\n\r\n{\"ё\":1}"); }
 
 }  // namespace
 }  // namespace тувра::lsp

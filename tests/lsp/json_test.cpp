@@ -38,8 +38,9 @@ TEST(ЧтениеJson, KeepsEveryKindOfValue) {
 
 TEST(ЧтениеJson, RejectsWithoutCrashing) {
   const std::vector<std::string> плохие = {
-      "", "{", "{\"a\":}", "[1,]", "\"\xff\"", "{\"\xc3\":1}", "nul", "1 2",
-      std::string(5000, '[') + std::string(5000, ']'),  // deeper than the parser allows
+      "",     "{",        "{\"a\":}",
+      "[1,]", "\"\xff\"", "{\"\xc3\":1}",
+      "nul",  "1 2",      std::string(5000, '[') + std::string(5000, ']'),  // deeper than the parser allows
   };
   for (const auto& текст : плохие) {
     SCOPED_TRACE(текст.substr(0, 20));
@@ -106,10 +107,13 @@ TEST(Сообщение, WireForm) {
 }
 
 TEST(Сообщение, TextOfInvalidUtf8NeverThrows) {
-  const json значение = {{"message", std::string("a\xff\xfe" "b")}};
+  const json значение = {{"message", std::string("a\xff\xfe"
+                                                 "b")}};
   std::string текст;
   ASSERT_NO_THROW(текст = json_в_текст(значение));
-  EXPECT_EQ(текст, "{\"message\":\"a\xEF\xBF\xBD\xEF\xBF\xBD" "b\"}");
+  EXPECT_EQ(текст,
+            "{\"message\":\"a\xEF\xBF\xBD\xEF\xBF\xBD"
+            "b\"}");
 }
 
 TEST(Сообщение, DebugRenderingStaysOnOneLine) {
@@ -129,8 +133,8 @@ std::string ошибка_чтения(const std::string& текст) {
 }
 
 TEST(Протокол, DidOpenParams) {
-  auto итог = из_json<DidOpenTextDocumentParams>(json::parse(
-      R"({"textDocument":{"uri":"FILE:///tmp/%d0%b0 б.код","languageId":"x","version":3,"text":"т"}})"));
+  auto итог = из_json<DidOpenTextDocumentParams>(
+      json::parse(R"({"textDocument":{"uri":"FILE:///tmp/%d0%b0 б.код","languageId":"x","version":3,"text":"т"}})"));
   ASSERT_TRUE(итог) << итог.error().текст;
   EXPECT_EQ(итог->textDocument.uri.href(), "file:///tmp/%d0%b0%20%D0%B1.%D0%BA%D0%BE%D0%B4");
   EXPECT_EQ(итог->textDocument.version, 3);
@@ -163,8 +167,10 @@ TEST(Протокол, ConversionFailures) {
        "invalid type: a floating-point number, expected a u32 at `position.character`"},
       {ошибка_чтения<CompletionParams>(R"({"textDocument":{"uri":"file:///a"}})"), "missing field `position`"},
       {ошибка_чтения<InitializeParams>("{}"), "missing field `capabilities`"},
-      {ошибка_чтения<InitializeParams>(R"({"capabilities":[]})"), "invalid type: an array, expected an object at `capabilities`"},
-      {ошибка_чтения<InitializeParams>(R"({"processId":"1","capabilities":{}})"), "invalid type: a string, expected an integer at `processId`"},
+      {ошибка_чтения<InitializeParams>(R"({"capabilities":[]})"),
+       "invalid type: an array, expected an object at `capabilities`"},
+      {ошибка_чтения<InitializeParams>(R"({"processId":"1","capabilities":{}})"),
+       "invalid type: a string, expected an integer at `processId`"},
   };
   for (const auto& [получено, ожидалось] : случаи) {
     EXPECT_EQ(получено.rfind(ожидалось, 0), 0u) << получено;
@@ -172,31 +178,39 @@ TEST(Протокол, ConversionFailures) {
 }
 
 TEST(Протокол, AcceptedShapes) {
-  EXPECT_EQ(ошибка_чтения<InitializeParams>(R"({"processId":null,"rootUri":null,"capabilities":{},"trace":"off"})"), "ok");
+  EXPECT_EQ(ошибка_чтения<InitializeParams>(R"({"processId":null,"rootUri":null,"capabilities":{},"trace":"off"})"),
+            "ok");
   EXPECT_EQ(ошибка_чтения<DidChangeTextDocumentParams>(
                 R"({"textDocument":{"uri":"untitled:Untitled-1","version":2},"contentChanges":[]})"),
             "ok");
-  EXPECT_EQ(ошибка_чтения<DidChangeTextDocumentParams>(
-                R"({"textDocument":{"uri":"file:///a","version":2},"contentChanges":[{"range":{"start":{"line":0,"character":0},"end":{"line":0,"character":1}},"rangeLength":1,"text":"x"}]})"),
-            "ok");
-  EXPECT_EQ(ошибка_чтения<GotoDefinitionParams>(
-                R"({"textDocument":{"uri":"file:///a"},"position":{"line":4294967295,"character":0},"workDoneToken":"t"})"),
-            "ok");
+  EXPECT_EQ(
+      ошибка_чтения<DidChangeTextDocumentParams>(
+          R"({"textDocument":{"uri":"file:///a","version":2},"contentChanges":[{"range":{"start":{"line":0,"character":0},"end":{"line":0,"character":1}},"rangeLength":1,"text":"x"}]})"),
+      "ok");
+  EXPECT_EQ(
+      ошибка_чтения<GotoDefinitionParams>(
+          R"({"textDocument":{"uri":"file:///a"},"position":{"line":4294967295,"character":0},"workDoneToken":"t"})"),
+      "ok");
 }
 
 TEST(Протокол, WrittenShapes) {
-  EXPECT_EQ(возможности_сервера(),
-            json::parse(R"({"textDocumentSync":1,"hoverProvider":true,"completionProvider":{},"definitionProvider":true})"));
+  EXPECT_EQ(
+      возможности_сервера(),
+      json::parse(R"({"textDocumentSync":1,"hoverProvider":true,"completionProvider":{},"definitionProvider":true})"));
   auto uri = url::parse("file:///a");
   ASSERT_TRUE(uri);
-  const PublishDiagnosticsParams параметры{*uri, {Diagnostic{Range{{1, 2}, {1, 3}}, DiagnosticSeverity::Error, "Тувра", "м"}}, std::nullopt};
-  EXPECT_EQ(json(параметры), json::parse(R"({"uri":"file:///a","diagnostics":[{"range":{"start":{"line":1,"character":2},
+  const PublishDiagnosticsParams параметры{
+      *uri, {Diagnostic{Range{{1, 2}, {1, 3}}, DiagnosticSeverity::Error, "Тувра", "м"}}, std::nullopt};
+  EXPECT_EQ(json(параметры),
+            json::parse(R"({"uri":"file:///a","diagnostics":[{"range":{"start":{"line":1,"character":2},
              "end":{"line":1,"character":3}},"severity":1,"source":"Тувра","message":"м"}]})"));
-  EXPECT_EQ(json(Hover{MarkupContent{"markdown", "**x**"}}), json::parse(R"({"contents":{"kind":"markdown","value":"**x**"}})"));
+  EXPECT_EQ(json(Hover{MarkupContent{"markdown", "**x**"}}),
+            json::parse(R"({"contents":{"kind":"markdown","value":"**x**"}})"));
   EXPECT_EQ(json(CompletionItem{"если", 14, "ключевое слово", std::nullopt}),
             json::parse(R"({"label":"если","kind":14,"detail":"ключевое слово"})"));
-  EXPECT_EQ(json(Location{*uri, Range{{2, 0}, {2, 0}}}),
-            json::parse(R"({"uri":"file:///a","range":{"start":{"line":2,"character":0},"end":{"line":2,"character":0}}})"));
+  EXPECT_EQ(
+      json(Location{*uri, Range{{2, 0}, {2, 0}}}),
+      json::parse(R"({"uri":"file:///a","range":{"start":{"line":2,"character":0},"end":{"line":2,"character":0}}})"));
 }
 
 }  // namespace

@@ -50,19 +50,20 @@ std::map<std::string, json> результаты(const ИтогСеанса& и�
 }
 
 const std::string uri = "file:///tmp/Папка/пример.код";
-const std::string uri_в_ответе = "file:///tmp/%D0%9F%D0%B0%D0%BF%D0%BA%D0%B0/%D0%BF%D1%80%D0%B8%D0%BC%D0%B5%D1%80.%D0%BA%D0%BE%D0%B4";
+const std::string uri_в_ответе =
+    "file:///tmp/%D0%9F%D0%B0%D0%BF%D0%BA%D0%B0/%D0%BF%D1%80%D0%B8%D0%BC%D0%B5%D1%80.%D0%BA%D0%BE%D0%B4";
 
 const std::string документ =
-    "структура Точка\n"                                   // 0
-    "  целое x;\n"                                        // 1
-    "  функция сдвинуть(ссылка целое д): Точка\n"         // 2
-    "    вернуть это;\n"                                  // 3
-    "  конец\n"                                           // 4
-    "конец\n"                                             // 5
-    "функция главная()\n"                                 // 6
-    "  Точка т = Точка(1);\n"                             // 7
-    "  т.сдвинуть(2);\n"                                  // 8
-    "конец\n"                                             // 9
+    "структура Точка\n"                                     // 0
+    "  целое x;\n"                                          // 1
+    "  функция сдвинуть(ссылка целое д): Точка\n"           // 2
+    "    вернуть это;\n"                                    // 3
+    "  конец\n"                                             // 4
+    "конец\n"                                               // 5
+    "функция главная()\n"                                   // 6
+    "  Точка т = Точка(1);\n"                               // 7
+    "  т.сдвинуть(2);\n"                                    // 8
+    "конец\n"                                               // 9
     "контракт Фигура функция площадь(): дробное; конец\n";  // 10
 
 json наведение(const std::string& текст) { return {{"contents", {{"kind", "markdown"}, {"value", текст}}}}; }
@@ -82,17 +83,18 @@ TEST(СеансЗапросов, HoverAndDefinitionAnswers) {
       {"textDocument/hover", 6, 10, наведение("```\nфункция главная()\n```")},
       {"textDocument/hover", 0, 15, наведение("```\nструктура Точка\n    целое x;\nконец\n```")},
       {"textDocument/hover", 8, 6, наведение("```\nТочка.сдвинуть(целое д): Точка\n```")},
-      {"textDocument/hover", 1, 2, наведение("**целое**\n\n64-битное знаковое целое число\n\nто же самое, что целое64")},
-      {"textDocument/hover", 1, 8, nullptr},      // a field
-      {"textDocument/hover", 10, 12, nullptr},    // a contract
-      {"textDocument/hover", 11, 0, nullptr},     // past the last line
+      {"textDocument/hover", 1, 2,
+       наведение("**целое**\n\n64-битное знаковое целое число\n\nто же самое, что целое64")},
+      {"textDocument/hover", 1, 8, nullptr},    // a field
+      {"textDocument/hover", 10, 12, nullptr},  // a contract
+      {"textDocument/hover", 11, 0, nullptr},   // past the last line
       {"textDocument/hover", 4000000000, 4000000000, nullptr},
       {"textDocument/definition", 7, 3, место(0, 0)},
       {"textDocument/definition", 8, 6, место(2, 2)},
       {"textDocument/definition", 6, 12, место(6, 0)},
-      {"textDocument/definition", 8, 3, nullptr},   // a local variable
-      {"textDocument/definition", 10, 12, nullptr}, // a contract
-      {"textDocument/definition", 1, 2, nullptr},   // a type keyword
+      {"textDocument/definition", 8, 3, nullptr},    // a local variable
+      {"textDocument/definition", 10, 12, nullptr},  // a contract
+      {"textDocument/definition", 1, 2, nullptr},    // a type keyword
       {"textDocument/definition", 4000000000, 0, nullptr},
   };
   std::string ввод = рукопожатие + открыть(uri, документ);
@@ -105,18 +107,18 @@ TEST(СеансЗапросов, HoverAndDefinitionAnswers) {
   const auto ответы = результаты(итог);
   ASSERT_EQ(ответы.size(), случаи.size());
   for (std::size_t i = 0; i < случаи.size(); ++i) {
-    EXPECT_EQ(ответы.at(std::to_string(i)), случаи[i].ответ) << случаи[i].метод << " " << случаи[i].строка << ":"
-                                                             << случаи[i].знак;
+    EXPECT_EQ(ответы.at(std::to_string(i)), случаи[i].ответ)
+        << случаи[i].метод << " " << случаи[i].строка << ":" << случаи[i].знак;
   }
 }
 
 TEST(СеансЗапросов, DocumentsAreFoundByTheirNormalisedUri) {
   const std::string текст = "функция ф() конец\n";
-  const auto итог = выполнить_сеанс(
-      рукопожатие + открыть("file:///a.код", текст) +
-      кадр("textDocument/hover", в_позиции("FILE:///a.%D0%BA%D0%BE%D0%B4", 0, 8), 1) +
-      кадр("textDocument/hover", в_позиции("file:///b.код", 0, 8), 2) +  // never opened
-      кадр("textDocument/definition", в_позиции("file:///./a.код", 0, 8), 3) + завершение);
+  const auto итог =
+      выполнить_сеанс(рукопожатие + открыть("file:///a.код", текст) +
+                      кадр("textDocument/hover", в_позиции("FILE:///a.%D0%BA%D0%BE%D0%B4", 0, 8), 1) +
+                      кадр("textDocument/hover", в_позиции("file:///b.код", 0, 8), 2) +  // never opened
+                      кадр("textDocument/definition", в_позиции("file:///./a.код", 0, 8), 3) + завершение);
   const auto ответы = результаты(итог);
   ASSERT_EQ(ответы.size(), 3u);
   EXPECT_EQ(ответы.at("1"), наведение("```\nфункция ф()\n```"));
@@ -126,25 +128,24 @@ TEST(СеансЗапросов, DocumentsAreFoundByTheirNormalisedUri) {
 
 TEST(СеансЗапросов, SyntaxErrorLeavesOnlyReferenceAnswers) {
   const std::string сломанный = "функция главная(\n  целое x\n";
-  const auto итог = выполнить_сеанс(рукопожатие + открыть(uri, сломанный) +
-                                    кадр("textDocument/hover", в_позиции(uri, 0, 9), 1) +
-                                    кадр("textDocument/hover", в_позиции(uri, 0, 3), 2) +
-                                    кадр("textDocument/definition", в_позиции(uri, 0, 9), 3) +
-                                    кадр("textDocument/completion", в_позиции(uri, 0, 0), 4) + завершение);
+  const auto итог = выполнить_сеанс(
+      рукопожатие + открыть(uri, сломанный) + кадр("textDocument/hover", в_позиции(uri, 0, 9), 1) +
+      кадр("textDocument/hover", в_позиции(uri, 0, 3), 2) + кадр("textDocument/definition", в_позиции(uri, 0, 9), 3) +
+      кадр("textDocument/completion", в_позиции(uri, 0, 0), 4) + завершение);
   const auto ответы = результаты(итог);
   ASSERT_EQ(ответы.size(), 4u);
   EXPECT_EQ(ответы.at("1"), nullptr);
-  EXPECT_EQ(ответы.at("2"), наведение("**функция**\n\nобъявление функции\n\nфункция имя(параметры): тип_возврата … конец"));
+  EXPECT_EQ(ответы.at("2"),
+            наведение("**функция**\n\nобъявление функции\n\nфункция имя(параметры): тип_возврата … конец"));
   EXPECT_EQ(ответы.at("3"), nullptr);
   EXPECT_EQ(ответы.at("4").size(), 62u);
 }
 
 TEST(СеансЗапросов, CompletionIsAlwaysAPlainArray) {
-  const auto итог = выполнить_сеанс(рукопожатие + открыть(uri, документ) +
-                                    кадр("textDocument/completion", в_позиции(uri, 6, 3), 1) +
-                                    кадр("textDocument/completion", в_позиции(uri, 0, 0), 2) +
-                                    кадр("textDocument/completion", в_позиции("untitled:Untitled-1", 0, 0), 3) +
-                                    завершение);
+  const auto итог =
+      выполнить_сеанс(рукопожатие + открыть(uri, документ) + кадр("textDocument/completion", в_позиции(uri, 6, 3), 1) +
+                      кадр("textDocument/completion", в_позиции(uri, 0, 0), 2) +
+                      кадр("textDocument/completion", в_позиции("untitled:Untitled-1", 0, 0), 3) + завершение);
   const auto ответы = результаты(итог);
   ASSERT_EQ(ответы.size(), 3u);
   const json& список = ответы.at("1");
@@ -164,10 +165,10 @@ TEST(СеансЗапросов, CompletionIsAlwaysAPlainArray) {
 }
 
 TEST(СеансЗапросов, OtherMethodsGetNullResults) {
-  const auto итог = выполнить_сеанс(
-      рукопожатие + открыть(uri, документ) + кадр("textDocument/references", в_позиции(uri, 6, 10), 1) +
-      кадр("textDocument/formatting", nullptr, "строка") + кадр("$/custom", json::array({1}), 3) +
-      кадр("textdocument/hover", в_позиции(uri, 6, 10), 4) + завершение);
+  const auto итог =
+      выполнить_сеанс(рукопожатие + открыть(uri, документ) + кадр("textDocument/references", в_позиции(uri, 6, 10), 1) +
+                      кадр("textDocument/formatting", nullptr, "строка") + кадр("$/custom", json::array({1}), 3) +
+                      кадр("textdocument/hover", в_позиции(uri, 6, 10), 4) + завершение);
   EXPECT_EQ(итог.код, 0);
   const auto ответы = результаты(итог);
   ASSERT_EQ(ответы.size(), 4u);
@@ -189,7 +190,9 @@ TEST(СеансЗапросов, ParamsThatDoNotConvertEndTheRunWithoutAResponse
        "Error: Json(Error(\"invalid type: an array, expected an object\"))\n"},
       {"definition without a position", кадр("textDocument/definition", {{"textDocument", {{"uri", uri}}}}, 5),
        "Error: Json(Error(\"missing field `position`\"))\n"},
-      {"hover with a negative line", кадр("textDocument/hover", {{"textDocument", {{"uri", uri}}}, {"position", {{"line", -1}, {"character", 0}}}}, 5),
+      {"hover with a negative line",
+       кадр("textDocument/hover", {{"textDocument", {{"uri", uri}}}, {"position", {{"line", -1}, {"character", 0}}}},
+            5),
        "Error: Json(Error(\"invalid value: integer -1, expected a u32 at `position.line`\"))\n"},
       {"hover with a line beyond 32 bits", кадр("textDocument/hover", в_позиции(uri, 1ull << 32, 0), 5),
        "Error: Json(Error(\"invalid value: integer 4294967296, expected a u32 at `position.line`\"))\n"},

@@ -174,7 +174,8 @@ TEST(КонецСеанса, WriteErrors) {
   const std::vector<Случай> случаи = {
       {"reported when the writer is waited for", начало + выход,
        "Error: Io(Custom { kind: Other, error: \"write to standard output: Bad file descriptor\" })\n"},
-      {"a later send fails", начало + к(открыть("file:///a.код", верный_текст)) + выход, "Error: Send(SendError { .. })\n"},
+      {"a later send fails", начало + к(открыть("file:///a.код", верный_текст)) + выход,
+       "Error: Send(SendError { .. })\n"},
   };
   for (const auto& с : случаи) {
     SCOPED_TRACE(с.название);
@@ -201,9 +202,9 @@ TEST(Рукопожатие, InitializeAnswerHasExactlyTheFourCapabilities) {
 }
 
 TEST(Рукопожатие, RequestsBeforeInitializeGetMinus32002AndTheServerWaitsOn) {
-  const auto итог = выполнить_сеанс(к(запрос("h", "textDocument/hover", {{"x", 1}})) +
-                                    к(открыть("file:///a.код", ошибка_лексера)) + к(уведомление("$/other")) + начало +
-                                    выход);
+  const auto итог =
+      выполнить_сеанс(к(запрос("h", "textDocument/hover", {{"x", 1}})) + к(открыть("file:///a.код", ошибка_лексера)) +
+                      к(уведомление("$/other")) + начало + выход);
   EXPECT_EQ(итог.код, 0);
   ASSERT_EQ(итог.сообщения.size(), 3u);
   EXPECT_EQ(итог.сообщения[0]["id"], "h");
@@ -225,7 +226,8 @@ TEST(Рукопожатие, Failures) {
   const std::string инициализация = к(запрос(1, "initialize", {{"capabilities", json::object()}}));
   const std::vector<Случай> случаи = {
       {"no input at all", "", строка_протокола("disconnected channel", true), 0},
-      {"input ends before initialize", к(уведомление("initialized")), строка_протокола("disconnected channel", true), 0},
+      {"input ends before initialize", к(уведомление("initialized")), строка_протокола("disconnected channel", true),
+       0},
       {"input ends before initialized", инициализация, строка_протокола("disconnected channel", true), 1},
       {"exit before initialize", к(уведомление("exit")),
        "Error: Protocol(ProtocolError { message: \"expected initialize request, got Notification(Notification { "
@@ -243,7 +245,8 @@ TEST(Рукопожатие, Failures) {
        "Error: Protocol(ProtocolError { message: \"expected initialized notification, got: Notification(", 1},
       {"initialize params are not an object", к(запрос(1, "initialize")) + к(уведомление("initialized")),
        "Error: Json(Error(\"invalid type: null, expected an object\"))\n", 1},
-      {"initialize params without capabilities", к(запрос(1, "initialize", json::object())) + к(уведомление("initialized")),
+      {"initialize params without capabilities",
+       к(запрос(1, "initialize", json::object())) + к(уведомление("initialized")),
        "Error: Json(Error(\"missing field `capabilities`\"))\n", 1},
   };
   for (const auto& с : случаи) {
@@ -272,9 +275,15 @@ TEST(Документы, DiagnosticOfALexError) {
   const auto список = публикации(итог);
   ASSERT_EQ(список.size(), 1u);
   // No version member; the URI in its normalised form.
-  EXPECT_EQ(список[0], json({{"uri", "file:///tmp/%D0%9F%D0%B0%D0%BF%D0%BA%D0%B0/%D0%BF%D1%80%D0%B8%D0%BC%D0%B5%D1%80.%D0%BA%D0%BE%D0%B4"},
-                              {"diagnostics", {{{"range", диапазон(1, 2)}, {"severity", 1}, {"source", "Тувра"},
-                                                {"message", "неожиданный символ: '@'"}}}}}));
+  EXPECT_EQ(
+      список[0],
+      json({{"uri",
+             "file:///tmp/%D0%9F%D0%B0%D0%BF%D0%BA%D0%B0/%D0%BF%D1%80%D0%B8%D0%BC%D0%B5%D1%80.%D0%BA%D0%BE%D0%B4"},
+            {"diagnostics",
+             {{{"range", диапазон(1, 2)},
+               {"severity", 1},
+               {"source", "Тувра"},
+               {"message", "неожиданный символ: '@'"}}}}}));
 }
 
 TEST(Документы, ColumnsCountUnicodeCharacters) {
@@ -296,19 +305,23 @@ TEST(Документы, ParseErrorMessageUnchanged) {
 TEST(Документы, ChangesOpenCloseAndReplacement) {
   const std::string uri = "file:///a.код";
   const std::string а = "file:///a.%D0%BA%D0%BE%D0%B4";
-  const auto итог = выполнить_сеанс(
-      начало + к(открыть(uri, верный_текст)) +
-      к(изменить(uri, {ошибка_лексера, верный_текст})) +  // only the last change counts
-      к(изменить(uri, {верный_текст, ошибка_лексера})) +
-      к(изменить(uri, {})) +                         // publishes nothing
-      к(открыть(uri, верный_текст)) +                // replaces and checks again
-      к(изменить("file:///never-opened.код", {ошибка_лексера})) + к(закрыть(uri)) +
-      к(закрыть("file:///never-opened-either.код")) + выход);
+  const auto итог =
+      выполнить_сеанс(начало + к(открыть(uri, верный_текст)) +
+                      к(изменить(uri, {ошибка_лексера, верный_текст})) +  // only the last change counts
+                      к(изменить(uri, {верный_текст, ошибка_лексера})) + к(изменить(uri, {})) +  // publishes nothing
+                      к(открыть(uri, верный_текст)) +  // replaces and checks again
+                      к(изменить("file:///never-opened.код", {ошибка_лексера})) + к(закрыть(uri)) +
+                      к(закрыть("file:///never-opened-either.код")) + выход);
   EXPECT_EQ(итог.код, 0);
   const auto список = публикации(итог);
   ASSERT_EQ(список.size(), 7u);
   const std::vector<std::pair<std::string, std::size_t>> ожидалось = {
-      {а, 0}, {а, 0}, {а, 1}, {а, 0}, {"file:///never-opened.%D0%BA%D0%BE%D0%B4", 1}, {а, 0},
+      {а, 0},
+      {а, 0},
+      {а, 1},
+      {а, 0},
+      {"file:///never-opened.%D0%BA%D0%BE%D0%B4", 1},
+      {а, 0},
       {"file:///never-opened-either.%D0%BA%D0%BE%D0%B4", 0}};
   for (std::size_t i = 0; i < ожидалось.size(); ++i) {
     SCOPED_TRACE(i);
@@ -370,7 +383,8 @@ TEST(Документы, InvalidUtf8InsideAStringNeverCrashesTheWriter) {
   // JSON escapes cannot carry invalid UTF-8, but a lone surrogate escape decodes to none.
   const std::string тело = R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":)"
                            R"({"uri":"file:///a.код","languageId":"x","version":1,"text":"\ud800 @"}}})";
-  const auto итог = выполнить_сеанс(начало + "Content-Length: " + std::to_string(тело.size()) + "\r\n\r\n" + тело + выход);
+  const auto итог =
+      выполнить_сеанс(начало + "Content-Length: " + std::to_string(тело.size()) + "\r\n\r\n" + тело + выход);
   // Either the body is rejected as a read error or the document is checked; never a crash.
   EXPECT_TRUE(итог.код == 0 || итог.код == 1) << итог.код;
   EXPECT_EQ(std::count(итог.ошибки.begin(), итог.ошибки.end(), '\n'), итог.код);
@@ -378,10 +392,10 @@ TEST(Документы, InvalidUtf8InsideAStringNeverCrashesTheWriter) {
 
 TEST(Документы, HeadersAsRealClientsSendThem) {
   const std::string тело = json(уведомление("initialized")).dump();
-  const auto итог = выполнить_сеанс(
-      к(запрос(1, "initialize", {{"capabilities", json::object()}})) +
-      "content-length: " + std::to_string(тело.size()) + "\r\nContent-Type: application/vscode-jsonrpc; charset=utf-8\r\n\r\n" +
-      тело + к(открыть("file:///a.код", ошибка_лексера)) + выход);
+  const auto итог = выполнить_сеанс(к(запрос(1, "initialize", {{"capabilities", json::object()}})) +
+                                    "content-length: " + std::to_string(тело.size()) +
+                                    "\r\nContent-Type: application/vscode-jsonrpc; charset=utf-8\r\n\r\n" + тело +
+                                    к(открыть("file:///a.код", ошибка_лексера)) + выход);
   EXPECT_EQ(итог.код, 0);
   EXPECT_EQ(публикации(итог).size(), 1u);
 }

@@ -12,19 +12,19 @@ namespace {
 url::Url адрес(const char* текст) { return *url::parse(текст); }
 
 const std::string программа =
-    "// начало\n"                                                     // 0
-    "структура Точка\n"                                               // 1
-    "  целое x;\n"                                                    // 2
-    "  функция сдвинуть(целое д) конец\n"                             // 3
-    "конец\n"                                                         // 4
-    "контракт Фигура функция площадь(): дробное; конец\n"             // 5
-    "внешняя функция печать(текст с);\n"                              // 6
-    "\n"                                                              // 7
-    "функция главная(Точка т)\n"                                      // 8
-    "  целое местная = длина(\"x\");\n"                               // 9
-    "  т.сдвинуть(местная);\n"                                        // 10
-    "конец\n"                                                         // 11
-    "структура 𝐀 конец функция сдвинуть() конец\n";                   // 12
+    "// начало\n"                                          // 0
+    "структура Точка\n"                                    // 1
+    "  целое x;\n"                                         // 2
+    "  функция сдвинуть(целое д) конец\n"                  // 3
+    "конец\n"                                              // 4
+    "контракт Фигура функция площадь(): дробное; конец\n"  // 5
+    "внешняя функция печать(текст с);\n"                   // 6
+    "\n"                                                   // 7
+    "функция главная(Точка т)\n"                           // 8
+    "  целое местная = длина(\"x\");\n"                    // 9
+    "  т.сдвинуть(местная);\n"                             // 10
+    "конец\n"                                              // 11
+    "структура 𝐀 конец функция сдвинуть() конец\n";        // 12
 
 struct Случай {
   std::uint32_t строка;
@@ -36,10 +36,10 @@ TEST(Определение, Locations) {
   const url::Url uri = адрес("file:///%D0%B4%D0%BE%D0%BA/a.%D0%BA%D0%BE%D0%B4");
   const std::optional<Position> нет;
   const Случай случаи[] = {
-      {8, 10, Position{8, 0}},   // function
-      {1, 12, Position{1, 0}},   // struct
-      {8, 17, Position{1, 0}},   // a type name in a parameter still names the struct
-      {3, 12, Position{3, 2}},   // method, at its own keyword inside the struct
+      {8, 10, Position{8, 0}},  // function
+      {1, 12, Position{1, 0}},  // struct
+      {8, 17, Position{1, 0}},  // a type name in a parameter still names the struct
+      {3, 12, Position{3, 2}},  // method, at its own keyword inside the struct
       // The struct's method comes before the later function of that name.
       {10, 5, Position{3, 2}},
       {12, 28, Position{3, 2}},

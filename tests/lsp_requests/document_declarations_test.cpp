@@ -10,7 +10,7 @@ namespace {
 TEST(РазборДокумента, AbsentOnFirstError) {
   EXPECT_TRUE(разобрать_документ("функция ф() конец").has_value());
   EXPECT_TRUE(разобрать_документ("").has_value());
-  EXPECT_FALSE(разобрать_документ("функция ф( конец").has_value());  // parse error
+  EXPECT_FALSE(разобрать_документ("функция ф( конец").has_value());     // parse error
   EXPECT_FALSE(разобрать_документ("функция ф() @ конец").has_value());  // lex error
 }
 

@@ -4,8 +4,8 @@
 
 #include <optional>
 #include <span>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -38,9 +38,10 @@ TEST(Сигнатура, HoverAndCompletionForTheSameDeclarations) {
   Арена арена;
   std::vector<Случай> случаи;
   случаи.push_back({"no parameters, no result", {}, std::nullopt, "()", "()"});
-  случаи.push_back({"parameters, no result", два_параметра(арена), std::nullopt, "(целое а, Точка б)", "(целое а, Точка б)"});
-  случаи.push_back({"written result", два_параметра(арена), СинтаксическийТип::Верно{},
-                    "(целое а, Точка б): верно", "(целое а, Точка б): верно"});
+  случаи.push_back(
+      {"parameters, no result", два_параметра(арена), std::nullopt, "(целое а, Точка б)", "(целое а, Точка б)"});
+  случаи.push_back({"written result", два_параметра(арена), СинтаксическийТип::Верно{}, "(целое а, Точка б): верно",
+                    "(целое а, Точка б): верно"});
   случаи.push_back({"result with an empty text", {}, СинтаксическийТип::Пользовательский{""}, "(): ", "()"});
 
   for (const Случай& с : случаи) {
@@ -58,7 +59,8 @@ TEST(Сигнатура, Pieces) {
   std::vector<ПолеСтруктуры> поля;
   поля.push_back(ПолеСтруктуры{"x", СинтаксическийТип::Дробное{}, Видимость::Приватная, true});
   поля.push_back(ПолеСтруктуры{"имя", СинтаксическийТип::Текст{}});
-  EXPECT_EQ(соединить(строки_полей(арена.список(std::span<ПолеСтруктуры>(поля))), "\n"), "    дробное x;\n    текст имя;");
+  EXPECT_EQ(соединить(строки_полей(арена.список(std::span<ПолеСтруктуры>(поля))), "\n"),
+            "    дробное x;\n    текст имя;");
   EXPECT_EQ(соединить({}, ", "), "");
 }
 

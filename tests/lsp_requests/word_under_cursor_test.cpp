@@ -33,10 +33,10 @@ TEST(СловоПодКурсором, Table) {
       {"абв где", 0, 2, "абв"},
       {"абв где", 0, 3, "абв"},  // right behind the word
       {"абв где", 0, 4, "где"},
-      {"абв  где", 0, 4, нет},   // two blanks: one step back is still a blank
-      {" абв", 0, 0, нет},       // no step back from character 0
+      {"абв  где", 0, 4, нет},  // two blanks: one step back is still a blank
+      {" абв", 0, 0, нет},      // no step back from character 0
       {"абв", 0, 3, "абв"},
-      {"абв", 0, 1000, "абв"},   // past the end: the last character
+      {"абв", 0, 1000, "абв"},  // past the end: the last character
       {"абв", 0, UINT32_MAX, "абв"},
       {"абв ", 0, 1000, нет},
       {"+-", 0, 1, нет},
@@ -54,7 +54,7 @@ TEST(СловоПодКурсором, Table) {
       {"точка.сдвинуть(1)", 0, 14, "сдвинуть"},
       {"foo_bar9 + 1", 0, 3, "foo_bar9"},
       {"\tимя", 0, 1, "имя"},
-      {"x² + а٣ + Ⅻ", 0, 0, "x²"},    // No, Nd and Nl count
+      {"x² + а٣ + Ⅻ", 0, 0, "x²"},  // No, Nd and Nl count
       {"x² + а٣ + Ⅻ", 0, 6, "а٣"},
       {"x² + а٣ + Ⅻ", 0, 10, "Ⅻ"},
       // Characters outside the BMP count as one position.

@@ -135,7 +135,8 @@ TEST_F(ЧужойGit, ПеременныеРепозиторияВызывающ
 }
 
 TEST_F(ЧужойGit, ЛокальныйРепозиторийСКаналомОтвергаетсяСразу) {
-  if (под_эмулятором()) GTEST_SKIP() << "Windows has no named pipes inside folders, and Wine blocks opening a Linux FIFO";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Windows has no named pipes inside folders, and Wine blocks opening a Linux FIFO";
   auto& п = репозиторий("п").выпуск("п", "1.0.0");
   условия_.предел_секунд = 30;
   // What git reads of a repository before anything else; a pipe there blocks it for good.
@@ -179,7 +180,8 @@ TEST_F(ЧужойGit, ЛокальныйРепозиторийСКаналомО
 // one would not read back, and the whole lock file would be lost on the next run.
 TEST_F(ЧужойGit, ТегиКоторыеБлокировкаНеУдержитПропускаются) {
   if (под_эмулятором()) {
-    GTEST_SKIP() << "Wine cannot remove through Windows calls a Linux file whose name holds '\"', as git makes for such a tag";
+    GTEST_SKIP()
+        << "Wine cannot remove through Windows calls a Linux file whose name holds '\"', as git makes for such a tag";
   }
   auto& а = репозиторий("а").выпуск("а", "1.0.0");
   а.файл("а.код", "// кавычка\n").коммит().аннотированный_тег("1.9.9-описание=\"");
@@ -193,9 +195,11 @@ TEST_F(ЧужойGit, ТегиКоторыеБлокировкаНеУдержи
   const std::string хвост =
       "' пропущен: в нём пробел, кавычка, '=' или управляющий символ, и строка 'тувра.блокировка' с ним не "
       "прочиталась бы обратно.\n";
-  EXPECT_THAT(первый.stdout_, StartsWith("⚠️  'а' — тег '1.9.9-описание=\"" + хвост + "'а' — ^1.0.0 разрешено в тег "
+  EXPECT_THAT(первый.stdout_, StartsWith("⚠️  'а' — тег '1.9.9-описание=\"" + хвост +
+                                         "'а' — ^1.0.0 разрешено в тег "
                                          "'1.0.0'.\n"));
-  EXPECT_THAT(первый.stdout_, HasSubstr("⚠️  'в' — тег '1.2.0-\u00A0x" + хвост + "'в' — ^1.0.0 разрешено в тег '1.0.0'.\n"));
+  EXPECT_THAT(первый.stdout_,
+              HasSubstr("⚠️  'в' — тег '1.2.0-\u00A0x" + хвост + "'в' — ^1.0.0 разрешено в тег '1.0.0'.\n"));
   EXPECT_EQ(прочитать(проект_ / "пакеты/а/а.код"), "// 1.0.0\n");
   EXPECT_EQ(строки_блокировки(), "а = git " + а.адрес() + " версия=1.0.0\nб = git " + б.адрес() +
                                      " версия=1.0.0\nв = git " + в_.адрес() + " версия=1.0.0\n");

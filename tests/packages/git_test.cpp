@@ -55,7 +55,6 @@ class ЗапускGit : public ::testing::Test {
     fs::remove_all(корень_);
   }
 
-
   fs::path корень_;
   std::optional<Переменная> путь_;
 };
@@ -82,8 +81,8 @@ TEST_F(ЗапускGit, ОкружениеБезРепозиторияВызыв
   const std::vector<std::string_view> вывод = разбить_на_строки(запуск->вывод);
   ASSERT_FALSE(вывод.empty());
   EXPECT_EQ(вывод[0], fs::canonical(рабочая).string());
-  for (const char* имя : {"GIT_DIR=", "GIT_INDEX_FILE=", "GIT_WORK_TREE=", "GIT_CONFIG_PARAMETERS=", "GIT_CONFIG_COUNT=",
-                          "GIT_OBJECT_DIRECTORY=", "GIT_COMMON_DIR="}) {
+  for (const char* имя : {"GIT_DIR=", "GIT_INDEX_FILE=", "GIT_WORK_TREE=", "GIT_CONFIG_PARAMETERS=",
+                          "GIT_CONFIG_COUNT=", "GIT_OBJECT_DIRECTORY=", "GIT_COMMON_DIR="}) {
     EXPECT_THAT(вывод, Not(Contains(StartsWith(имя))));
   }
   // Windows would read these as the variables above.

@@ -299,8 +299,10 @@ std::vector<std::string> окружение_под_эмулятором(std::vec
     if (имя == "HOME" || имя == "USERPROFILE") итог.push_back("TUVRA_WINE_SET_" + имя + "=" + путь_windows(значение));
     итог.push_back(std::move(переменная_));
   }
-  for (const char* имя : {"TEMP", "TMP"}) итог.push_back(std::string("TUVRA_WINE_SET_") + имя + "=" + путь_windows(временная.string()));
-  for (const char* имя : {"WINEPREFIX", "WINEDEBUG", "WINEPATH"}) итог.push_back(std::string(имя) + "=" + переменная(имя));
+  for (const char* имя : {"TEMP", "TMP"})
+    итог.push_back(std::string("TUVRA_WINE_SET_") + имя + "=" + путь_windows(временная.string()));
+  for (const char* имя : {"WINEPREFIX", "WINEDEBUG", "WINEPATH"})
+    итог.push_back(std::string(имя) + "=" + переменная(имя));
   return итог;
 }
 
@@ -312,7 +314,9 @@ std::string текст_системы(std::string_view на_linux, std::string_v
   return std::string(под_эмулятором() ? под_wine : на_linux);
 }
 
-std::string путь_в_выводе(const fs::path& путь) { return под_эмулятором() ? путь_windows(путь.string()) : путь.string(); }
+std::string путь_в_выводе(const fs::path& путь) {
+  return под_эмулятором() ? путь_windows(путь.string()) : путь.string();
+}
 
 Вывод Программа::пакеты(const std::vector<std::string>& аргументы, const fs::path& ссылка_временной) {
   return пакеты_в_окружении(аргументы, окружение_программы(), ссылка_временной);

@@ -8,12 +8,15 @@ namespace {
 TEST(ТекстUtf8, ЗаменаНеверныхПоследовательностей) {
   const std::vector<std::pair<std::string, std::string>> случаи = {
       {"обычный текст", "обычный текст"},
-      {"a\xff" "b", "a\uFFFD" "b"},
-      {"\xc3", "\uFFFD"},                         // cut at the end
-      {"\xe2\x82", "\uFFFD"},                     // a truncated three-byte form is one replacement
+      {"a\xff"
+       "b",
+       "a\uFFFD"
+       "b"},
+      {"\xc3", "\uFFFD"},      // cut at the end
+      {"\xe2\x82", "\uFFFD"},  // a truncated three-byte form is one replacement
       {"\xe2\x82x", "\uFFFDx"},
-      {"\xc0\xaf", "\uFFFD\uFFFD"},               // overlong forms are never started
-      {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},     // surrogates
+      {"\xc0\xaf", "\uFFFD\uFFFD"},                      // overlong forms are never started
+      {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},            // surrogates
       {"\xf4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
       {"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
       {std::string("a\0b", 3), std::string("a\0b", 3)},
@@ -53,8 +56,18 @@ TEST(ТекстДляТерминала, ТекстИИмя) {
       {"обычное имя", "обычное имя", "обычное имя"},
       {"a\nb", "a\nb", "a\uFFFDb"},
       {"a\tb\x1b[2J", "a\uFFFDb\uFFFD[2J", "a\uFFFDb\uFFFD[2J"},
-      {"x\xc2\x9b" "1m", "x\uFFFD" "1m", "x\uFFFD" "1m"},      // C1 control written as UTF-8
-      {"x\x9b" "1m", "x\uFFFD" "1m", "x\uFFFD" "1m"},            // the same byte alone
+      {"x\xc2\x9b"
+       "1m",
+       "x\uFFFD"
+       "1m",
+       "x\uFFFD"
+       "1m"},  // C1 control written as UTF-8
+      {"x\x9b"
+       "1m",
+       "x\uFFFD"
+       "1m",
+       "x\uFFFD"
+       "1m"},  // the same byte alone
       {"\xff\xfe", "\uFFFD\uFFFD", "\uFFFD\uFFFD"},
       {"x\u202Ey\u200Bz", "x\u202Ey\u200Bz", "x\uFFFDy\uFFFDz"},  // only names lose them
       {"\uFEFFп\u2066\u2069", "\uFEFFп\u2066\u2069", "\uFFFDп\uFFFD\uFFFD"},

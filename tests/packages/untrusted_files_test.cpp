@@ -57,7 +57,8 @@ class Чужое : public Программа {
 const std::vector<std::string> кЦелиСсылок = {"", "/proc/self/environ", "/dev/zero", "/dev/stdin"};
 
 TEST_F(Чужое, ФайлыПроектаПоСсылкеНеЧитаютсяИНеПишутся) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   auto& п = пакет("п");
   for (const std::string& цель : кЦелиСсылок) {
     SCOPED_TRACE("цель " + цель);
@@ -75,7 +76,10 @@ TEST_F(Чужое, ФайлыПроектаПоСсылкеНеЧитаются�
     манифест("п = git " + п.адрес() + " версия=1.0.0\n");
     fs::create_symlink(куда, проект_ / "тувра.блокировка");
     const Вывод в = пакеты({"установить"});
-    EXPECT_THAT(в.stdout_, StartsWith("⚠️  не удалось прочитать 'тувра.блокировка' (символическая ссылка) — "));
+    EXPECT_THAT(
+        в.stdout_,
+        StartsWith(
+            "⚠️  не удалось прочитать 'тувра.блокировка' (символическая ссылка) — "));
     отказ(в, "не удалось записать 'тувра.блокировка': символическая ссылка");
     EXPECT_TRUE(fs::is_symlink(проект_ / "тувра.блокировка"));
   }
@@ -97,7 +101,8 @@ TEST_F(Чужое, ПапкаПакетовПоСсылкеОтвергаетс�
 }
 
 TEST_F(Чужое, СобственныйМанифестПакетаПоСсылкеНеЧитается) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   for (const std::string& цель : кЦелиСсылок) {
     SCOPED_TRACE("цель " + цель);
     условия_.ввод_без_конца = true;
@@ -114,7 +119,8 @@ TEST_F(Чужое, СобственныйМанифестПакетаПоСсы�
 }
 
 TEST_F(Чужое, МетаданныеИПапкиПакетовПоСсылкеНеЧитаются) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   условия_.ввод_без_конца = true;
   fs::create_directories(пакеты_() / "п");
   fs::create_symlink(снаружи_(), пакеты_() / "п" / ".метаданные");
@@ -147,7 +153,8 @@ TEST_F(Чужое, МетаданныеИПапкиПакетовПоСсылк�
 }
 
 TEST_F(Чужое, СтараяПапкаМетаданныхПоСсылкеНеУдаляетсяСнаружи) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   записать(пакеты_() / "п.код", "// п\n");
   записать(корень_ / "чужая" / "п.метаданные", "имя=п\n");
   fs::create_directory_symlink(корень_ / "чужая", пакеты_() / ".метаданные");
@@ -172,7 +179,8 @@ TEST_F(Чужое, ТекстовыеФайлыЧитаютсяДо16МиБ) {
 
 // The disk fills while the lock file is written: the old one stays as it was, byte for byte.
 TEST_F(Чужое, НеудачнаяЗаписьБлокировкиОставляетПрежнюю) {
-  if (под_эмулятором()) GTEST_SKIP() << "the file size limit would stop Wine itself, and Windows files have no permission bits";
+  if (под_эмулятором())
+    GTEST_SKIP() << "the file size limit would stop Wine itself, and Windows files have no permission bits";
   auto& п = пакет("п");
   п.выпуск("п", "1.1.0");
   манифест("п = git " + п.адрес() + " версия=^1.0.0\n");
@@ -225,8 +233,7 @@ TEST_F(Чужое, НеудачнаяЗаписьМетаданных) {
   auto& требующий = репозиторий(длинное).файл("q.код", "").файл("тувра.зависимости", "п = git " + п.адрес() + "\n");
   требующий.коммит();
   const std::string впритык(700, 'x');
-  манифест("п = git " + п.адрес() + " описание=\"" + впритык + "\"\n" + длинное + " = git " + требующий.адрес() +
-           "\n");
+  манифест("п = git " + п.адрес() + " описание=\"" + впритык + "\"\n" + длинное + " = git " + требующий.адрес() + "\n");
   в = пакеты({"установить"});
   отказ(в, "не удалось обновить метаданные 'п': " + std::string(std::strerror(EFBIG)));
   EXPECT_EQ(метаданные("п"), "имя=п\nисточник=" + п.адрес() + "\nописание=" + впритык + "\n");
@@ -235,7 +242,8 @@ TEST_F(Чужое, НеудачнаяЗаписьМетаданных) {
 // A temporary folder that is not there, or one in which no folder can be made: the install stops
 // before git runs, with the reason.
 TEST_F(Чужое, ВременнаяПапкаНедоступна) {
-  if (под_эмулятором()) GTEST_SKIP() << "a Windows program takes its temporary folder from TMP and TEMP, not from TMPDIR";
+  if (под_эмулятором())
+    GTEST_SKIP() << "a Windows program takes its temporary folder from TMP and TEMP, not from TMPDIR";
   auto& п = пакет("п");
   манифест("п = git " + п.адрес() + "\n");
   дополнительное_окружение_.push_back("TMPDIR=" + (корень_ / "нет").string());
@@ -257,9 +265,8 @@ TEST_F(Чужое, ОпасныеТранспортыGitЗакрыты) {
   const fs::path сценарий = корень_ / "сценарий.sh";
   записать(сценарий, "#!/bin/sh\ntouch '" + метка.string() + "'\n");
   fs::permissions(сценарий, fs::perms::owner_all);
-  for (const char* настройка :
-       {"GIT_CONFIG_COUNT=1", "GIT_CONFIG_KEY_0=protocol.ext.allow", "GIT_CONFIG_VALUE_0=always",
-        "GIT_ALLOW_PROTOCOL=ext:fd:file"}) {
+  for (const char* настройка : {"GIT_CONFIG_COUNT=1", "GIT_CONFIG_KEY_0=protocol.ext.allow",
+                                "GIT_CONFIG_VALUE_0=always", "GIT_ALLOW_PROTOCOL=ext:fd:file"}) {
     дополнительное_окружение_.push_back(настройка);
   }
   const std::string ext = "ext::" + сценарий.string();
@@ -338,8 +345,10 @@ TEST_F(Чужое, ИменаЛомающиеФорматыОтвергаютс�
 // A package named "a,b" would write a requester line that reads back as the two names a and b.
 TEST_F(Чужое, ИмяСЗапятойИзПакетаНеПодделываетТребующих) {
   auto& зависимость = пакет("з");
-  auto& хитрый = репозиторий("хитрый").файл("хитрый.код", "// х\n")
-                      .файл("тувра.зависимости", "a,b = git " + зависимость.адрес() + "\n").коммит();
+  auto& хитрый = репозиторий("хитрый")
+                     .файл("хитрый.код", "// х\n")
+                     .файл("тувра.зависимости", "a,b = git " + зависимость.адрес() + "\n")
+                     .коммит();
   манифест("хитрый = git " + хитрый.адрес() + "\n");
   const Вывод в = пакеты({"установить"});
   EXPECT_EQ(в.код, 1);
@@ -348,11 +357,14 @@ TEST_F(Чужое, ИмяСЗапятойИзПакетаНеПодделыва�
 }
 
 TEST_F(Чужое, УправляющиеСимволыНеДоходятДоТерминала) {
-  const std::string адрес = "/нет/\x1b[2J\xc2\x9b" "1;1H/\x07п";
+  const std::string адрес =
+      "/нет/\x1b[2J\xc2\x9b"
+      "1;1H/\x07п";
   манифест("п = git " + адрес + " версия=\x1b]0;x\n");
   const Вывод в = пакеты({"установить"});
   EXPECT_EQ(в.код, 1);
-  EXPECT_THAT(в.stdout_, StartsWith("Устанавливаю 'п' из /нет/\xEF\xBF\xBD[2J\xEF\xBF\xBD" "1;1H/\xEF\xBF\xBDп...\n"));
+  EXPECT_THAT(в.stdout_, StartsWith("Устанавливаю 'п' из /нет/\xEF\xBF\xBD[2J\xEF\xBF\xBD"
+                                    "1;1H/\xEF\xBF\xBDп...\n"));
 
   // Metadata shown by the list: the line feed stays, nothing else below U+0020 does.
   записать(пакеты_() / "м" / ".метаданные", "имя=м\nописание=цвет\x1b[31mкрасный\r\tконец\n");
@@ -381,8 +393,8 @@ TEST_F(Чужое, ТребованиеЗаПределомЧиселКонча�
     const Вывод в = пакеты({"установить"});
     EXPECT_EQ(в.код, 1) << требование;
     EXPECT_EQ(в.stdout_, "") << требование;
-    EXPECT_EQ(в.stderr_, "Ошибка: не найден ни один git-тег в '" + п.адрес() + "', удовлетворяющий требованию версии '" +
-                             требование + "' (интервал " + интервал +
+    EXPECT_EQ(в.stderr_, "Ошибка: не найден ни один git-тег в '" + п.адрес() +
+                             "', удовлетворяющий требованию версии '" + требование + "' (интервал " + интервал +
                              ") — проверь, что у пакета вообще есть теги в формате semver ('X.Y.Z' или 'vX.Y.Z')\n");
     EXPECT_FALSE(fs::exists(пакеты_() / "п")) << требование;
   }

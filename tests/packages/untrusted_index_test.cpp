@@ -42,10 +42,11 @@ class ЧужойИндекс : public Программа {
 };
 
 TEST_F(ЧужойИндекс, КаталогПоСсылкеНеЧитается) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   настроить();
-  for (const std::string& цель : {std::string(), std::string("/proc/self/environ"), std::string("/dev/zero"),
-                                  std::string("/dev/stdin")}) {
+  for (const std::string& цель :
+       {std::string(), std::string("/proc/self/environ"), std::string("/dev/zero"), std::string("/dev/stdin")}) {
     SCOPED_TRACE("цель " + цель);
     fs::remove(индекс().путь() / "каталог.пакеты");
     fs::create_symlink(цель.empty() ? снаружи_() : fs::path(цель), индекс().путь() / "каталог.пакеты");
@@ -64,7 +65,8 @@ TEST_F(ЧужойИндекс, КаталогПоСсылкеНеЧитаетс�
 }
 
 TEST_F(ЧужойИндекс, АдресИндексаПоСсылкеНеЧитаетсяИНеПишется) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   fs::create_directories(настройки_());
   fs::create_symlink(снаружи_(), настройки_() / "индекс_url.txt");
   отказ(пакеты({"индекс-обновить"}),
@@ -74,7 +76,8 @@ TEST_F(ЧужойИндекс, АдресИндексаПоСсылкеНеЧи�
 }
 
 TEST_F(ЧужойИндекс, ДобавлениеНеПишетМимоМанифеста) {
-  if (под_эмулятором()) GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
+  if (под_эмулятором())
+    GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";
   индекс().файл("каталог.пакеты", "мат = git https://example.com/мат\n").коммит();
   настроить();
   // A link as the manifest: the command neither appends to its target nor replaces the link.

@@ -1,7 +1,7 @@
 // The Windows side of the platform layer the package manager stands on, run under Wine:
 // the command line a child reads back, its outputs and time limit, reparse points, long paths.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <chrono>
 #include <string>
@@ -58,7 +58,7 @@ class ПроцессWindows : public ::testing::Test {
   static std::string папка_ребёнка() { return std::string(TUVRA_TALKER_DIR); }
 
   Итог<ЗавершениеПрограммы, std::string> запустить(std::vector<std::string> аргументы,
-                                                    std::chrono::milliseconds предел = 60s) {
+                                                   std::chrono::milliseconds предел = 60s) {
     return выполнить_программу({"tuvra_wine_talker", std::move(аргументы), папка_ребёнка(), окружение(), предел});
   }
 

@@ -43,7 +43,8 @@ inline std::string ошибка_текстом(const ОшибкаРазбора&
 // The debug rendering, followed by " | " and the kind of the token the parser stops on unless
 // that is the end of the text; or the message with "@line:column".
 template <class Т>
-std::string итог_текстом(const Итог<Т, ОшибкаРазбора>& итог, const Парсер& парсер, std::string (*отрисовать)(const Т&)) {
+std::string итог_текстом(const Итог<Т, ОшибкаРазбора>& итог, const Парсер& парсер,
+                         std::string (*отрисовать)(const Т&)) {
   if (!итог) return ошибка_текстом(итог.error());
   std::string текст = отрисовать(*итог);
   if (!парсер.проверить(ВидТокена::КонецФайла)) текст += " | " + отладочный_текст_вида_токена(парсер.текущий().вид);

@@ -24,8 +24,7 @@ const EditorUri kEditorUris[] = {
     {"file:///home/user/%e2%82%ac.код", "file:///home/user/%e2%82%ac.%D0%BA%D0%BE%D0%B4"},
     // Spaces, raw or encoded; a tab inside is dropped, blanks around are trimmed.
     {"file:///home/user/my project/a b.код", "file:///home/user/my%20project/a%20b.%D0%BA%D0%BE%D0%B4"},
-    {"file:///home/user/my%20project/a%20b.код",
-     "file:///home/user/my%20project/a%20b.%D0%BA%D0%BE%D0%B4"},
+    {"file:///home/user/my%20project/a%20b.код", "file:///home/user/my%20project/a%20b.%D0%BA%D0%BE%D0%B4"},
     {"file:///home/user/таб\tы.код", "file:///home/user/%D1%82%D0%B0%D0%B1%D1%8B.%D0%BA%D0%BE%D0%B4"},
     {" file:///home/user/a.код ", "file:///home/user/a.%D0%BA%D0%BE%D0%B4"},
     // localhost is no host; upper-case schemes are lowered.
@@ -37,8 +36,7 @@ const EditorUri kEditorUris[] = {
     // Unsaved buffers and other editor schemes.
     {"untitled:Untitled-1", "untitled:Untitled-1"},
     {"Untitled:Untitled-1", "untitled:Untitled-1"},
-    {"untitled:Безымянный-1",
-     "untitled:%D0%91%D0%B5%D0%B7%D1%8B%D0%BC%D1%8F%D0%BD%D0%BD%D1%8B%D0%B9-1"},
+    {"untitled:Безымянный-1", "untitled:%D0%91%D0%B5%D0%B7%D1%8B%D0%BC%D1%8F%D0%BD%D0%BD%D1%8B%D0%B9-1"},
     {"inmemory://model/1", "inmemory://model/1"},
     {"vscode-notebook-cell:/home/user/a.код#W0sZmlsZQ%3D%3D",
      "vscode-notebook-cell:/home/user/a.%D0%BA%D0%BE%D0%B4#W0sZmlsZQ%3D%3D"},
@@ -91,8 +89,7 @@ TEST(АдресаРедактора, KeysAreStable) {
   }
   EXPECT_EQ(*тувра::url::parse("file:///home/user/проект/a.код"),
             *тувра::url::parse("FILE://localhost/home/user/%D0%BF%D1%80%D0%BE%D0%B5%D0%BA%D1%82/a.код"));
-  EXPECT_FALSE(*тувра::url::parse("file:///home/user/a.код") ==
-               *тувра::url::parse("file:///home/user/b.код"));
+  EXPECT_FALSE(*тувра::url::parse("file:///home/user/a.код") == *тувра::url::parse("file:///home/user/b.код"));
 }
 
 }  // namespace

@@ -58,15 +58,9 @@ TEST(ЧастиАдреса, DotSegments) {
     const char* input;
     const char* href;
   } cases[] = {
-      {"hp://ex/o/../../..", "hp://ex/"},
-      {"tta:/0../../..", "tta:/"},
-      {"hs://exa/%2e%2e?q", "hs://exa/?q"},
-      {"file:///a/b/.", "file:///a/b/"},
-      {"file:///a/b/%2E", "file:///a/b/"},
-      {"file:///y:/../../a", "file:///y:/a"},
-      {"file:///y|/../a", "file:///y:/a"},
-      {"file:///y:x/../../a", "file:///a"},
-      {"file:///yz:/../a", "file:///a"},
+      {"hp://ex/o/../../..", "hp://ex/"},  {"tta:/0../../..", "tta:/"},          {"hs://exa/%2e%2e?q", "hs://exa/?q"},
+      {"file:///a/b/.", "file:///a/b/"},   {"file:///a/b/%2E", "file:///a/b/"},  {"file:///y:/../../a", "file:///y:/a"},
+      {"file:///y|/../a", "file:///y:/a"}, {"file:///y:x/../../a", "file:///a"}, {"file:///yz:/../a", "file:///a"},
   };
   for (const auto& c : cases) {
     const auto got = parse(c.input);
@@ -112,7 +106,9 @@ TEST(ЧастиАдреса, IllFormedUtf8) {
     std::string input;
     const char* href;  // nullptr: refused
   } cases[] = {
-      {"file:///a\xFF" "b", "file:///a%EF%BF%BDb"},
+      {"file:///a\xFF"
+       "b",
+       "file:///a%EF%BF%BDb"},
       {"file:///a\xE2\x82", "file:///a%EF%BF%BD"},
       {"file:///\xED\xA0\x80", "file:///%EF%BF%BD%EF%BF%BD%EF%BF%BD"},
       {"file:///\xF0\x9F\x98\x80", "file:///%F0%9F%98%80"},

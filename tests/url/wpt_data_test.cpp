@@ -55,8 +55,7 @@ TEST(ДанныеАдресовWpt, ComponentsOfEveryCaseWithoutBase) {
   const json cases = load("urltestdata.json");
   std::string failures;
   for (const json& c : cases) {
-    if (!c.is_object() || (c.contains("base") && !c["base"].is_null()) ||
-        c.value("failure", false)) {
+    if (!c.is_object() || (c.contains("base") && !c["base"].is_null()) || c.value("failure", false)) {
       continue;
     }
     const std::string input = c["input"].get<std::string>();
@@ -80,8 +79,8 @@ TEST(ДанныеАдресовWpt, ComponentsOfEveryCaseWithoutBase) {
     };
     for (const auto& [name, value] : parts) {
       if (c.contains(name) && c[name].get<std::string>() != value) {
-        failures += "  " + json(input).dump() + " " + name + ": expected " +
-                    c[name].get<std::string>() + ", got " + value + "\n";
+        failures += "  " + json(input).dump() + " " + name + ": expected " + c[name].get<std::string>() + ", got " +
+                    value + "\n";
       }
     }
   }

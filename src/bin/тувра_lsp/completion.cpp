@@ -18,8 +18,8 @@ std::string сигнатура_функции(const Функция& функци
 struct ЭлементОбъявления {
   std::optional<CompletionItem> operator()(const ПодключениеМодуля&) const { return std::nullopt; }
   std::optional<CompletionItem> operator()(const ОбъявлениеСтруктуры& с) const {
-    return CompletionItem{std::string(с.имя), виды_дополнений::Struct, "структура (" + std::to_string(с.поля.size()) + " полей)",
-                          std::nullopt};
+    return CompletionItem{std::string(с.имя), виды_дополнений::Struct,
+                          "структура (" + std::to_string(с.поля.size()) + " полей)", std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ОбъявлениеФункции& ф) const {
     return CompletionItem{std::string(ф.имя), виды_дополнений::Function, "функция" + сигнатура_функции(ф),
@@ -30,8 +30,8 @@ struct ЭлементОбъявления {
                           "контракт (" + std::to_string(к.методы.size()) + " метод(ов))", std::nullopt};
   }
   std::optional<CompletionItem> operator()(const ВнешняяФункция& ф) const {
-    return CompletionItem{std::string(ф.имя), виды_дополнений::Function,
-                          "внешняя функция" + сигнатура_функции(ф), std::nullopt};
+    return CompletionItem{std::string(ф.имя), виды_дополнений::Function, "внешняя функция" + сигнатура_функции(ф),
+                          std::nullopt};
   }
 };
 
@@ -47,8 +47,8 @@ int виды_разделов_справки(РазделСправки разд
 }
 
 CompletionItem элемент_дополнения_из_справки(const СтатьяСправки& статья) {
-  CompletionItem элемент{std::string(статья.слово), виды_разделов_справки(статья.раздел),
-                         std::string(статья.заголовок), std::nullopt};
+  CompletionItem элемент{std::string(статья.слово), виды_разделов_справки(статья.раздел), std::string(статья.заголовок),
+                         std::nullopt};
   if (!статья.пояснение.empty()) элемент.documentation = std::string(статья.пояснение);
   return элемент;
 }

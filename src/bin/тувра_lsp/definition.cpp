@@ -36,7 +36,7 @@ std::optional<Location> создать_местоположение(const url::U
 }
 
 std::optional<Location> переход_к_определению(const url::Url& uri, std::string_view текст, std::uint32_t строка,
-                                               std::uint32_t знак) {
+                                              std::uint32_t знак) {
   const auto слово = слово_под_курсором(текст, строка, знак);
   if (!слово) return std::nullopt;
   const auto программа = разобрать_документ(текст);

@@ -17,6 +17,6 @@ namespace тувра::lsp {
 std::optional<Location> создать_местоположение(const url::Url& uri, const std::optional<ПозицияОбъявления>& позиция);
 
 std::optional<Location> переход_к_определению(const url::Url& uri, std::string_view текст, std::uint32_t строка,
-                                               std::uint32_t знак);
+                                              std::uint32_t знак);
 
 }  // namespace тувра::lsp

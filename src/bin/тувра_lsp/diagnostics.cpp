@@ -48,7 +48,7 @@ std::vector<Diagnostic> диагностика_текста(std::string_view т�
 }
 
 Итог<Пусто, ОшибкаСервера> опубликовать_диагностику(Соединение& соединение, const url::Url& uri,
-                                                     std::vector<Diagnostic> диагностика) {
+                                                    std::vector<Diagnostic> диагностика) {
   const PublishDiagnosticsParams параметры{uri, std::move(диагностика), std::nullopt};
   Notification уведомление{"textDocument/publishDiagnostics", nlohmann::json(параметры)};
   if (!соединение.отправить(std::move(уведомление))) return Неудача{ОшибкаСервера{ОшибкаОтправки{}}};

@@ -22,7 +22,7 @@ std::vector<Diagnostic> диагностика_текста(std::string_view т�
 
 // Sends "textDocument/publishDiagnostics" for the URI, without a version.
 Итог<Пусто, ОшибкаСервера> опубликовать_диагностику(Соединение& соединение, const url::Url& uri,
-                                                     std::vector<Diagnostic> диагностика);
+                                                    std::vector<Diagnostic> диагностика);
 
 // Checks the text and publishes the result; only the publication can fail.
 Итог<Пусто, ОшибкаСервера> проверить_документ(Соединение& соединение, const url::Url& uri, std::string_view текст);

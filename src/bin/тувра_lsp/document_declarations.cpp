@@ -2,7 +2,6 @@
 
 #include <utility>
 
-
 namespace тувра::lsp {
 
 std::optional<РазобраннаяПрограмма> разобрать_документ(std::string_view текст) {

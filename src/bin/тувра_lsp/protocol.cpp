@@ -3,8 +3,8 @@
 #include <limits>
 #include <utility>
 
-#include "transport/message.h"
 #include "support/propagate.h"
+#include "transport/message.h"
 
 namespace тувра::lsp {
 
@@ -86,7 +86,8 @@ template <class Целое>
     return ошибка(путь, "invalid value: integer " + std::to_string(v) + ", expected " + ожидалось);
   }
   if (значение.is_number_unsigned()) {
-    return ошибка(путь, "invalid value: integer " + std::to_string(значение.get<std::uint64_t>()) + ", expected " + ожидалось);
+    return ошибка(
+        путь, "invalid value: integer " + std::to_string(значение.get<std::uint64_t>()) + ", expected " + ожидалось);
   }
   return не_тот_тип(путь, значение, ожидалось);
 }

@@ -44,10 +44,22 @@ std::string разрешённые_протоколы(std::optional<std::string_
 // index or its objects, or hand it settings for one run. The caller's would make git work on the
 // caller's repository instead of the clone or the index copy.
 constexpr std::string_view кПеременныеРепозитория[] = {
-    "GIT_ALTERNATE_OBJECT_DIRECTORIES", "GIT_CONFIG",      "GIT_CONFIG_PARAMETERS", "GIT_CONFIG_COUNT",
-    "GIT_OBJECT_DIRECTORY",             "GIT_DIR",         "GIT_WORK_TREE",         "GIT_IMPLICIT_WORK_TREE",
-    "GIT_GRAFT_FILE",                   "GIT_INDEX_FILE",  "GIT_NO_REPLACE_OBJECTS", "GIT_REPLACE_REF_BASE",
-    "GIT_PREFIX",                       "GIT_INTERNAL_SUPER_PREFIX", "GIT_SHALLOW_FILE", "GIT_COMMON_DIR",
+    "GIT_ALTERNATE_OBJECT_DIRECTORIES",
+    "GIT_CONFIG",
+    "GIT_CONFIG_PARAMETERS",
+    "GIT_CONFIG_COUNT",
+    "GIT_OBJECT_DIRECTORY",
+    "GIT_DIR",
+    "GIT_WORK_TREE",
+    "GIT_IMPLICIT_WORK_TREE",
+    "GIT_GRAFT_FILE",
+    "GIT_INDEX_FILE",
+    "GIT_NO_REPLACE_OBJECTS",
+    "GIT_REPLACE_REF_BASE",
+    "GIT_PREFIX",
+    "GIT_INTERNAL_SUPER_PREFIX",
+    "GIT_SHALLOW_FILE",
+    "GIT_COMMON_DIR",
 };
 
 // Variables set here, whatever the caller had.
@@ -59,7 +71,9 @@ std::string_view имя_переменной(std::string_view переменна
 bool то_же_имя(std::string_view а, std::string_view б) {
   if (а.size() != б.size()) return false;
   for (std::size_t i = 0; i < а.size(); ++i) {
-    const auto заглавная = [](char знак) { return знак >= 'a' && знак <= 'z' ? static_cast<char>(знак - 'a' + 'A') : знак; };
+    const auto заглавная = [](char знак) {
+      return знак >= 'a' && знак <= 'z' ? static_cast<char>(знак - 'a' + 'A') : знак;
+    };
     if (заглавная(а[i]) != заглавная(б[i])) return false;
   }
   return true;
@@ -104,7 +118,7 @@ std::string ВыводGit::причина() const {
 }
 
 Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы, const std::string& папка,
-                                         std::chrono::milliseconds предел) {
+                                          std::chrono::milliseconds предел) {
   // git compares the folders it walks through with its ceiling after resolving links.
   auto полный = платформа::полный_путь(папка);
   if (!полный) return Неудача{полный.error().текст};

@@ -31,7 +31,7 @@ struct ВыводGit {
 // the project or the caller is found; the caller's variables that name a repository are dropped.
 // The error is the system's text when the program could not be started.
 Итог<ВыводGit, std::string> запустить_git(const std::vector<std::string>& аргументы, const std::string& папка,
-                                         std::chrono::milliseconds предел = кПределGit);
+                                          std::chrono::milliseconds предел = кПределGit);
 
 // Refuses a URL, branch or tag that git would take for an option, with the message of `что`.
 Итог<Пусто, std::string> проверить_аргумент_git(std::string_view значение, АргументGit что);

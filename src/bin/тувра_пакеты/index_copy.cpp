@@ -16,9 +16,10 @@ namespace {
 // What `git clone` writes into the settings of a new copy; any other setting may run a
 // command (hooks, filters, helpers, ssh or upload-pack commands) or lead git out of the copy.
 constexpr std::string_view кНастройкиКлона[] = {
-    "core.repositoryformatversion", "core.filemode",     "core.bare",           "core.logallrefupdates",
-    "core.symlinks",                "core.ignorecase",   "core.precomposeunicode", "remote.origin.url",
-    "remote.origin.fetch",          "extensions.objectformat",
+    "core.repositoryformatversion", "core.filemode",     "core.bare",
+    "core.logallrefupdates",        "core.symlinks",     "core.ignorecase",
+    "core.precomposeunicode",       "remote.origin.url", "remote.origin.fetch",
+    "extensions.objectformat",
 };
 
 bool настройка_клона(std::string_view ключ) {

@@ -15,12 +15,12 @@ namespace пл = платформа;
 namespace {
 
 constexpr std::string_view кПрефиксФайла = "file://";
-constexpr std::string_view кПервыеФайлы[] = {"config",    "HEAD",     "packed-refs", "shallow",
-                                              "commondir", "objects/info/alternates"};
+constexpr std::string_view кПервыеФайлы[] = {"config",  "HEAD",      "packed-refs",
+                                             "shallow", "commondir", "objects/info/alternates"};
 
 bool знак_схемы(char знак) {
-  return (знак >= 'a' && знак <= 'z') || (знак >= 'A' && знак <= 'Z') || (знак >= '0' && знак <= '9') ||
-         знак == '+' || знак == '-' || знак == '.';
+  return (знак >= 'a' && знак <= 'z') || (знак >= 'A' && знак <= 'Z') || (знак >= '0' && знак <= '9') || знак == '+' ||
+         знак == '-' || знак == '.';
 }
 
 // "схема://…", as git tells a URL from a path.

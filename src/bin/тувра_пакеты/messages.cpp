@@ -6,7 +6,9 @@ namespace {
 using В = ВидСообщения;
 
 template <В вид, class... Значения>
-std::string текст(const Значения&... значения) { return сообщение<вид>(значения...).текст; }
+std::string текст(const Значения&... значения) {
+  return сообщение<вид>(значения...).текст;
+}
 
 std::string число(std::size_t значение) { return std::to_string(значение); }
 

@@ -13,15 +13,16 @@ namespace тувра::пакеты {
 
 // Clones, copies the root's .код files, writes .метаданные and queues the package's own lines.
 Итог<Пусто, std::string> установить_пакет(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
-                                         std::deque<ЗапросЗависимости>& очередь);
+                                          std::deque<ЗапросЗависимости>& очередь);
 
 // Lines 1-7 of .метаданные.
 std::string текст_метаданных(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
                              std::size_t собственных_зависимостей);
 
 // Writes .метаданные over the package folder's old one.
-Итог<Пусто, std::string> записать_метаданные(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
-                                            std::size_t собственных_зависимостей);
+Итог<Пусто, std::string> записать_метаданные(const Зависимость& запись,
+                                             const std::optional<std::string>& запрошен_через,
+                                             std::size_t собственных_зависимостей);
 
 // The old metadata without its requester lines, then the new requester line.
 std::string с_требующими(std::string_view старый_текст, const std::vector<std::string>& требующие);

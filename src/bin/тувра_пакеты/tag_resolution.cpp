@@ -14,7 +14,7 @@ namespace тувра::пакеты {
 namespace {
 
 std::optional<ВыбранныйТег> из_блокировки(const std::string& имя, const std::string& источник,
-                                         const ИнтервалВерсий& интервал, const Блокировка& блокировка) {
+                                          const ИнтервалВерсий& интервал, const Блокировка& блокировка) {
   const auto запись = блокировка.find(имя);
   if (запись == блокировка.end()) return std::nullopt;
   const Зависимость& з = запись->second;
@@ -51,7 +51,7 @@ bool тег_читается_из_блокировки(std::string_view тег) 
 }
 
 std::optional<ВыбранныйТег> лучший_тег(std::string_view вывод_ls_remote, const ИнтервалВерсий& интервал,
-                                      std::vector<std::string>* пропущенные) {
+                                       std::vector<std::string>* пропущенные) {
   constexpr std::string_view кПрефикс = "refs/tags/";
   constexpr std::string_view кСнятый = "^{}";
   std::optional<ВыбранныйТег> лучший;
@@ -83,8 +83,8 @@ std::string нет_подходящего_тега(const std::string& источ
 }
 
 Итог<ВыбранныйТег, std::string> разрешить_диапазон(const std::string& имя, const std::string& источник,
-                                                   const std::string& текст_требования,
-                                                   const ИнтервалВерсий& интервал, const Блокировка& блокировка) {
+                                                   const std::string& текст_требования, const ИнтервалВерсий& интервал,
+                                                   const Блокировка& блокировка) {
   if (auto закреплён = из_блокировки(имя, источник, интервал, блокировка)) {
     std::cout << сообщения::взято_из_блокировки(имя, для_терминала(текст_требования),
                                                 имя_для_терминала(закреплён->тег));

@@ -30,7 +30,7 @@ bool тег_читается_из_блокировки(std::string_view тег);
 // Fitting tags that would not read back from the lock file are passed over and, when asked,
 // named in `пропущенные`, each once.
 std::optional<ВыбранныйТег> лучший_тег(std::string_view вывод_ls_remote, const ИнтервалВерсий& интервал,
-                                      std::vector<std::string>* пропущенные = nullptr);
+                                       std::vector<std::string>* пропущенные = nullptr);
 
 // The error when no tag of the repository lies in the interval.
 std::string нет_подходящего_тега(const std::string& источник, const std::string& текст_требования,
@@ -38,7 +38,7 @@ std::string нет_подходящего_тега(const std::string& источ
 
 // Prints one progress line on success, after a warning for each tag passed over.
 Итог<ВыбранныйТег, std::string> разрешить_диапазон(const std::string& имя, const std::string& источник,
-                                                   const std::string& текст_требования,
-                                                   const ИнтервалВерсий& интервал, const Блокировка& блокировка);
+                                                   const std::string& текст_требования, const ИнтервалВерсий& интервал,
+                                                   const Блокировка& блокировка);
 
 }  // namespace тувра::пакеты

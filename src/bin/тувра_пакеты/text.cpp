@@ -7,7 +7,7 @@ namespace {
 
 struct Символ {
   char32_t код = 0;
-  std::size_t длина = 0;  // 0: invalid sequence
+  std::size_t длина = 0;        // 0: invalid sequence
   std::size_t недостающая = 1;  // bytes of the maximal invalid subpart when длина is 0
 };
 
@@ -20,13 +20,16 @@ struct Символ {
   char32_t код = 0;
   std::uint8_t мин = 0x80, макс = 0xBF;
   if (первый >= 0xC2 && первый <= 0xDF) {
-    нужно = 1; код = первый & 0x1F;
+    нужно = 1;
+    код = первый & 0x1F;
   } else if (первый >= 0xE0 && первый <= 0xEF) {
-    нужно = 2; код = первый & 0x0F;
+    нужно = 2;
+    код = первый & 0x0F;
     if (первый == 0xE0) мин = 0xA0;
     if (первый == 0xED) макс = 0x9F;
   } else if (первый >= 0xF0 && первый <= 0xF4) {
-    нужно = 3; код = первый & 0x07;
+    нужно = 3;
+    код = первый & 0x07;
     if (первый == 0xF0) мин = 0x90;
     if (первый == 0xF4) макс = 0x8F;
   } else {
@@ -47,8 +50,7 @@ struct Символ {
 
 bool пробел(char32_t к) {
   return (к >= 0x09 && к <= 0x0D) || к == 0x20 || к == 0x85 || к == 0xA0 || к == 0x1680 ||
-         (к >= 0x2000 && к <= 0x200A) || к == 0x2028 || к == 0x2029 || к == 0x202F ||
-         к == 0x205F || к == 0x3000;
+         (к >= 0x2000 && к <= 0x200A) || к == 0x2028 || к == 0x2029 || к == 0x202F || к == 0x205F || к == 0x3000;
 }
 
 // Length of the white-space character at i, or 0 when there is none.
@@ -77,8 +79,7 @@ std::string заменить_для_терминала(std::string_view текс
   итог.reserve(текст.size());
   for (std::size_t i = 0; i < текст.size();) {
     const Символ с = прочитать_символ(текст, i);
-    const bool оставить =
-        с.длина != 0 && (с.код == '\n' ? !имя : !управляющий(с.код) && !(имя && невидимый(с.код)));
+    const bool оставить = с.длина != 0 && (с.код == '\n' ? !имя : !управляющий(с.код) && !(имя && невидимый(с.код)));
     if (оставить) {
       итог.append(текст.substr(i, с.длина));
     } else {
@@ -186,8 +187,6 @@ bool есть_невидимый_символ(std::string_view текст) {
   return false;
 }
 
-bool начинается_с(std::string_view текст, std::string_view начало) {
-  return текст.substr(0, начало.size()) == начало;
-}
+bool начинается_с(std::string_view текст, std::string_view начало) { return текст.substr(0, начало.size()) == начало; }
 
 }  // namespace тувра::пакеты

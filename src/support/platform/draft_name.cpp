@@ -19,8 +19,11 @@ bool только_цифры(std::string_view текст) {
 std::string имя_черновика(std::string_view имя_файла, unsigned long номер_процесса, int попытка) {
   // Appended piece by piece: GCC 12 at -O3 takes "." + std::string for an overlapping copy.
   std::string черновик(".");
-  черновик.append(имя_файла).append(кМеткаЧерновика).append(std::to_string(номер_процесса)).append(".").append(
-      std::to_string(попытка));
+  черновик.append(имя_файла)
+      .append(кМеткаЧерновика)
+      .append(std::to_string(номер_процесса))
+      .append(".")
+      .append(std::to_string(попытка));
   return черновик;
 }
 

@@ -12,16 +12,16 @@ namespace тувра::платформа {
 struct ЗапускПрограммы {
   std::string программа;               // a bare name, looked up on the search path
   std::vector<std::string> аргументы;  // after the program's own name, each passed as it is
-  std::string папка;                   // the child's working folder; a relative search-path entry means a folder below it
-  std::vector<std::string> окружение;  // the child's whole environment, "ИМЯ=значение" each
+  std::string папка;  // the child's working folder; a relative search-path entry means a folder below it
+  std::vector<std::string> окружение;   // the child's whole environment, "ИМЯ=значение" each
   std::chrono::milliseconds предел{0};  // how long the child and what it starts may run
 };
 
 struct ЗавершениеПрограммы {
-  int код_выхода = -1;  // -1 when the child was ended by a signal or by the limit
+  int код_выхода = -1;   // -1 when the child was ended by a signal or by the limit
   bool истекло = false;  // the limit passed: the child and everything it started were ended
-  std::string вывод;   // standard output, the bytes as written
-  std::string ошибки;  // standard error, likewise
+  std::string вывод;     // standard output, the bytes as written
+  std::string ошибки;    // standard error, likewise
 };
 
 // The child gets an empty standard input and no terminal (it runs detached from the caller's

@@ -14,7 +14,8 @@ namespace {
 
 std::string в_utf8(const std::wstring& текст) {
   if (текст.empty()) return {};
-  const int размер = WideCharToMultiByte(CP_UTF8, 0, текст.data(), static_cast<int>(текст.size()), nullptr, 0, nullptr, nullptr);
+  const int размер =
+      WideCharToMultiByte(CP_UTF8, 0, текст.data(), static_cast<int>(текст.size()), nullptr, 0, nullptr, nullptr);
   std::string итог(static_cast<std::size_t>(размер), '\0');
   WideCharToMultiByte(CP_UTF8, 0, текст.data(), static_cast<int>(текст.size()), итог.data(), размер, nullptr, nullptr);
   return итог;
@@ -40,7 +41,8 @@ std::string для_linux(const std::wstring& аргумент, ИмяВUnix пе
   std::size_t начало = 0;
   if (!путь_с_диском(аргумент)) {
     const std::size_t равно = аргумент.find(L'=');
-    if (равно == std::wstring::npos || !путь_с_диском(std::wstring_view(аргумент).substr(равно + 1))) return в_utf8(аргумент);
+    if (равно == std::wstring::npos || !путь_с_диском(std::wstring_view(аргумент).substr(равно + 1)))
+      return в_utf8(аргумент);
     начало = равно + 1;
   }
   if (перевести == nullptr) return в_utf8(аргумент);
@@ -61,7 +63,8 @@ bool записать(const std::wstring& путь, const std::string& байт�
   HANDLE файл = CreateFileW(путь.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (файл == INVALID_HANDLE_VALUE) return false;
   DWORD записано = 0;
-  const bool ok = WriteFile(файл, байты.data(), static_cast<DWORD>(байты.size()), &записано, nullptr) && записано == байты.size();
+  const bool ok =
+      WriteFile(файл, байты.data(), static_cast<DWORD>(байты.size()), &записано, nullptr) && записано == байты.size();
   CloseHandle(файл);
   return ok;
 }
@@ -83,7 +86,9 @@ void выдать(DWORD поток, const std::string& байты) {
   std::size_t сделано = 0;
   while (сделано < байты.size()) {
     DWORD записано = 0;
-    if (!WriteFile(куда, байты.data() + сделано, static_cast<DWORD>(байты.size() - сделано), &записано, nullptr) || записано == 0) return;
+    if (!WriteFile(куда, байты.data() + сделано, static_cast<DWORD>(байты.size() - сделано), &записано, nullptr) ||
+        записано == 0)
+      return;
     сделано += записано;
   }
 }
@@ -126,12 +131,12 @@ int main() {
   for (int i = 1; i < число; ++i) список += для_linux(аргументы[i], перевести) + '\0';
   wchar_t текущая[32768];
   GetCurrentDirectoryW(32768, текущая);
-  const std::string сценарий =
-      "cd " + в_кавычках(для_linux(текущая, перевести)) + " || exit 1\n" +
-      "mapfile -d '' a < " + в_кавычках(папка_unix + "/args") + "\n" +
-      "env -u GIT_DIR" + переменные(перевести) + " git \"${a[@]}\" > " + в_кавычках(папка_unix + "/out") + " 2> " +
-      в_кавычках(папка_unix + "/err") + " < /dev/null\n" + "echo $? > " + в_кавычках(папка_unix + "/status.tmp") +
-      "\n/bin/mv " + в_кавычках(папка_unix + "/status.tmp") + " " + в_кавычках(папка_unix + "/status") + "\n";
+  const std::string сценарий = "cd " + в_кавычках(для_linux(текущая, перевести)) + " || exit 1\n" +
+                               "mapfile -d '' a < " + в_кавычках(папка_unix + "/args") + "\n" + "env -u GIT_DIR" +
+                               переменные(перевести) + " git \"${a[@]}\" > " + в_кавычках(папка_unix + "/out") +
+                               " 2> " + в_кавычках(папка_unix + "/err") + " < /dev/null\n" + "echo $? > " +
+                               в_кавычках(папка_unix + "/status.tmp") + "\n/bin/mv " +
+                               в_кавычках(папка_unix + "/status.tmp") + " " + в_кавычках(папка_unix + "/status") + "\n";
   if (!записать(папка + L"\\args", список) || !записать(папка + L"\\run.sh", сценарий)) return 125;
 
   std::wstring строка = L"/bin/bash " + в_utf16(папка_unix + "/run.sh");
@@ -155,7 +160,8 @@ int main() {
   прочитать(папка + L"\\err", ошибки);
   выдать(STD_OUTPUT_HANDLE, вывод);
   выдать(STD_ERROR_HANDLE, ошибки);
-  for (const wchar_t* имя : {L"\\args", L"\\run.sh", L"\\out", L"\\err", L"\\status"}) DeleteFileW((папка + имя).c_str());
+  for (const wchar_t* имя : {L"\\args", L"\\run.sh", L"\\out", L"\\err", L"\\status"})
+    DeleteFileW((папка + имя).c_str());
   RemoveDirectoryW(папка.c_str());
   return std::atoi(состояние.c_str());
 }

@@ -24,7 +24,8 @@ void перенести_переменные() {
     const std::size_t равно = пара.find(L'=');
     if (равно == std::wstring::npos) continue;
     SetEnvironmentVariableW(пара.substr(0, равно).c_str(), nullptr);
-    SetEnvironmentVariableW(пара.substr(кПриставка.size(), равно - кПриставка.size()).c_str(), пара.c_str() + равно + 1);
+    SetEnvironmentVariableW(пара.substr(кПриставка.size(), равно - кПриставка.size()).c_str(),
+                            пара.c_str() + равно + 1);
   }
 }
 
@@ -51,7 +52,8 @@ int main() {
   запуск.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
   запуск.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION процесс{};
-  if (!CreateProcessW(nullptr, строка.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &запуск, &процесс)) return 126;
+  if (!CreateProcessW(nullptr, строка.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &запуск, &процесс))
+    return 126;
   CloseHandle(процесс.hThread);
   WaitForSingleObject(процесс.hProcess, INFINITE);
   DWORD код = 1;

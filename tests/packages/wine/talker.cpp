@@ -3,6 +3,7 @@
 // with 3; "ждать ФАЙЛ" starts a copy of itself that writes its process id to ФАЙЛ, then both
 // wait forever.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>

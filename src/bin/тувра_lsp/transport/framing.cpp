@@ -12,9 +12,7 @@ namespace {
 
 constexpr std::size_t размер_порции = 64 * 1024;
 
-ОшибкаВвода неверные_данные(std::string текст) {
-  return ОшибкаВвода{ОшибкаВвода::Вид::InvalidData, std::move(текст)};
-}
+ОшибкаВвода неверные_данные(std::string текст) { return ОшибкаВвода{ОшибкаВвода::Вид::InvalidData, std::move(текст)}; }
 
 bool равны_без_регистра(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -50,9 +48,9 @@ std::string_view без_пробелов(std::string_view текст) {
 }  // namespace
 
 std::string отладочный_вид(const ОшибкаВвода& ошибка) {
-  const char* вид = ошибка.вид == ОшибкаВвода::Вид::InvalidData   ? "InvalidData"
+  const char* вид = ошибка.вид == ОшибкаВвода::Вид::InvalidData     ? "InvalidData"
                     : ошибка.вид == ОшибкаВвода::Вид::UnexpectedEof ? "UnexpectedEof"
-                                                                      : "Other";
+                                                                    : "Other";
   return std::string("Custom { kind: ") + вид + ", error: " + отладочная_строка(ошибка.текст) + " }";
 }
 

@@ -25,18 +25,12 @@ json в_nlohmann(simdjson::dom::element элемент) {
       }
       return массив;
     }
-    case simdjson::dom::element_type::STRING:
-      return json(std::string(std::string_view(элемент)));
-    case simdjson::dom::element_type::INT64:
-      return json(std::int64_t(элемент));
-    case simdjson::dom::element_type::UINT64:
-      return json(std::uint64_t(элемент));
-    case simdjson::dom::element_type::DOUBLE:
-      return json(double(элемент));
-    case simdjson::dom::element_type::BOOL:
-      return json(bool(элемент));
-    case simdjson::dom::element_type::NULL_VALUE:
-      break;
+    case simdjson::dom::element_type::STRING: return json(std::string(std::string_view(элемент)));
+    case simdjson::dom::element_type::INT64: return json(std::int64_t(элемент));
+    case simdjson::dom::element_type::UINT64: return json(std::uint64_t(элемент));
+    case simdjson::dom::element_type::DOUBLE: return json(double(элемент));
+    case simdjson::dom::element_type::BOOL: return json(bool(элемент));
+    case simdjson::dom::element_type::NULL_VALUE: break;
   }
   return json();
 }

@@ -68,8 +68,8 @@ struct ОтладочныйВид {
     вид += ", error: ";
     if (r.error) {
       вид += "Some(ResponseError { code: " + std::to_string(r.error->code) +
-             ", message: " + отладочная_строка(r.error->message) + ", data: " +
-             (r.error->data ? "Some(" + json_в_текст(*r.error->data) + ")" : std::string("None")) + " })";
+             ", message: " + отладочная_строка(r.error->message) +
+             ", data: " + (r.error->data ? "Some(" + json_в_текст(*r.error->data) + ")" : std::string("None")) + " })";
     } else {
       вид += "None";
     }

@@ -13,11 +13,24 @@ ParseError domain_character_error() { return ParseError{"invalid domain characte
 
 bool is_forbidden_host_byte(unsigned char b) {
   switch (b) {
-    case 0x00: case '\t': case '\n': case '\r': case ' ': case '#': case '/': case ':':
-    case '<': case '>': case '?': case '@': case '[': case '\\': case ']': case '^': case '|':
-      return true;
-    default:
-      return false;
+    case 0x00:
+    case '\t':
+    case '\n':
+    case '\r':
+    case ' ':
+    case '#':
+    case '/':
+    case ':':
+    case '<':
+    case '>':
+    case '?':
+    case '@':
+    case '[':
+    case '\\':
+    case ']':
+    case '^':
+    case '|': return true;
+    default: return false;
   }
 }
 

@@ -35,16 +35,14 @@ struct Remap {
 };
 
 constexpr Remap kUnicode16Remaps[] = {
-    {0x04C0, 0x04C0, "\u04CF"},      // CYRILLIC LETTER PALOCHKA
-    {0x180E, 0x180E, ""},            // MONGOLIAN VOWEL SEPARATOR
-    {0x1E9E, 0x1E9E, "\u00DF"},      // LATIN CAPITAL LETTER SHARP S
-    {0x206A, 0x206F, ""},            // deprecated format characters
-    {0x2183, 0x2183, "\u2184"},      // ROMAN NUMERAL REVERSED ONE HUNDRED
-    {0x2F868, 0x2F868, "\u36FC"},    // CJK compatibility ideographs
-    {0x2F874, 0x2F874, "\u5F53"},
-    {0x2F91F, 0x2F91F, "\U000243AB"},
-    {0x2F95F, 0x2F95F, "\u7AEE"},
-    {0x2F9BF, 0x2F9BF, "\u45D7"},
+    {0x04C0, 0x04C0, "\u04CF"},    // CYRILLIC LETTER PALOCHKA
+    {0x180E, 0x180E, ""},          // MONGOLIAN VOWEL SEPARATOR
+    {0x1E9E, 0x1E9E, "\u00DF"},    // LATIN CAPITAL LETTER SHARP S
+    {0x206A, 0x206F, ""},          // deprecated format characters
+    {0x2183, 0x2183, "\u2184"},    // ROMAN NUMERAL REVERSED ONE HUNDRED
+    {0x2F868, 0x2F868, "\u36FC"},  // CJK compatibility ideographs
+    {0x2F874, 0x2F874, "\u5F53"}, {0x2F91F, 0x2F91F, "\U000243AB"},
+    {0x2F95F, 0x2F95F, "\u7AEE"}, {0x2F9BF, 0x2F9BF, "\u45D7"},
 };
 
 std::string apply_unicode16_remaps(std::string_view domain) {
@@ -67,9 +65,9 @@ struct UidnaClose {
 
 // CheckHyphens and VerifyDnsLength are off for non-strict parsing; ICU checks both always,
 // so their errors are not counted.
-constexpr std::uint32_t kIgnoredErrors =
-    UIDNA_ERROR_EMPTY_LABEL | UIDNA_ERROR_LABEL_TOO_LONG | UIDNA_ERROR_DOMAIN_NAME_TOO_LONG |
-    UIDNA_ERROR_LEADING_HYPHEN | UIDNA_ERROR_TRAILING_HYPHEN | UIDNA_ERROR_HYPHEN_3_4;
+constexpr std::uint32_t kIgnoredErrors = UIDNA_ERROR_EMPTY_LABEL | UIDNA_ERROR_LABEL_TOO_LONG |
+                                         UIDNA_ERROR_DOMAIN_NAME_TOO_LONG | UIDNA_ERROR_LEADING_HYPHEN |
+                                         UIDNA_ERROR_TRAILING_HYPHEN | UIDNA_ERROR_HYPHEN_3_4;
 
 }  // namespace
 
@@ -87,8 +85,7 @@ constexpr std::uint32_t kIgnoredErrors =
   }
   UErrorCode status = U_ZERO_ERROR;
   const std::unique_ptr<UIDNA, UidnaClose> idna(uidna_openUTS46(
-      UIDNA_CHECK_BIDI | UIDNA_CHECK_CONTEXTJ | UIDNA_NONTRANSITIONAL_TO_ASCII |
-          UIDNA_NONTRANSITIONAL_TO_UNICODE,
+      UIDNA_CHECK_BIDI | UIDNA_CHECK_CONTEXTJ | UIDNA_NONTRANSITIONAL_TO_ASCII | UIDNA_NONTRANSITIONAL_TO_UNICODE,
       &status));
   if (U_FAILURE(status)) return Неудача{idna_error()};
 
@@ -96,8 +93,7 @@ constexpr std::uint32_t kIgnoredErrors =
   std::string out(domain.size() + 64, '\0');
   UIDNAInfo info = UIDNA_INFO_INITIALIZER;
   std::int32_t written = uidna_nameToASCII_UTF8(idna.get(), domain.data(), length, out.data(),
-                                                static_cast<std::int32_t>(out.size()), &info,
-                                                &status);
+                                                static_cast<std::int32_t>(out.size()), &info, &status);
   if (status == U_BUFFER_OVERFLOW_ERROR) {
     status = U_ZERO_ERROR;
     info = UIDNA_INFO_INITIALIZER;

@@ -105,8 +105,7 @@ std::string serialise_ipv4(std::uint32_t address) {
 namespace {
 
 // Reads the dotted IPv4 tail of an IPv6 address into two pieces, starting at `*pointer`.
-bool read_ipv4_tail(std::string_view text, std::size_t pointer, Ipv6Address& address,
-                    std::size_t& piece_index) {
+bool read_ipv4_tail(std::string_view text, std::size_t pointer, Ipv6Address& address, std::size_t& piece_index) {
   int numbers_seen = 0;
   while (pointer < text.size()) {
     if (numbers_seen > 0) {

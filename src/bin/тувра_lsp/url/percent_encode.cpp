@@ -27,19 +27,14 @@ int hex_value(char c) {
 
 bool in_encode_set(unsigned char b, EncodeSet set) {
   switch (set) {
-    case EncodeSet::C0Control:
-      return in_c0_control_set(b);
-    case EncodeSet::Fragment:
-      return in_c0_control_set(b) || b == ' ' || b == '"' || b == '<' || b == '>' || b == '`';
-    case EncodeSet::Query:
-      return in_query_set(b);
-    case EncodeSet::SpecialQuery:
-      return in_query_set(b) || b == '\'';
-    case EncodeSet::Path:
-      return in_path_set(b);
+    case EncodeSet::C0Control: return in_c0_control_set(b);
+    case EncodeSet::Fragment: return in_c0_control_set(b) || b == ' ' || b == '"' || b == '<' || b == '>' || b == '`';
+    case EncodeSet::Query: return in_query_set(b);
+    case EncodeSet::SpecialQuery: return in_query_set(b) || b == '\'';
+    case EncodeSet::Path: return in_path_set(b);
     case EncodeSet::Userinfo:
-      return in_path_set(b) || b == '/' || b == ':' || b == ';' || b == '=' || b == '@' ||
-             (b >= '[' && b <= '^') || b == '|';
+      return in_path_set(b) || b == '/' || b == ':' || b == ';' || b == '=' || b == '@' || (b >= '[' && b <= '^') ||
+             b == '|';
   }
   return true;
 }
@@ -64,8 +59,7 @@ std::string percent_decode(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && hex_value(text[i + 1]) >= 0 &&
-        hex_value(text[i + 2]) >= 0) {
+    if (text[i] == '%' && i + 2 < text.size() && hex_value(text[i + 1]) >= 0 && hex_value(text[i + 2]) >= 0) {
       out += static_cast<char>(hex_value(text[i + 1]) * 16 + hex_value(text[i + 2]));
       i += 2;
     } else {

@@ -40,7 +40,12 @@ struct SpecialScheme {
 };
 
 constexpr std::array<SpecialScheme, 6> kSpecialSchemes{{
-    {"ftp", 21}, {"file", std::nullopt}, {"http", 80}, {"https", 443}, {"ws", 80}, {"wss", 443},
+    {"ftp", 21},
+    {"file", std::nullopt},
+    {"http", 80},
+    {"https", 443},
+    {"ws", 80},
+    {"wss", 443},
 }};
 
 const SpecialScheme* find_special(std::string_view scheme) {
@@ -66,9 +71,7 @@ bool is_windows_drive_letter(std::string_view s) {
   return s.size() == 2 && is_alpha(static_cast<unsigned char>(s[0])) && (s[1] == ':' || s[1] == '|');
 }
 
-bool is_normalized_windows_drive_letter(std::string_view s) {
-  return is_windows_drive_letter(s) && s[1] == ':';
-}
+bool is_normalized_windows_drive_letter(std::string_view s) { return is_windows_drive_letter(s) && s[1] == ':'; }
 
 bool is_single_dot(std::string_view s) { return s == "." || equals_ignoring_case(s, "%2e"); }
 
@@ -390,8 +393,7 @@ class BasicParser {
 
   StepResult query(int c) {
     if (c == '#' || c == kEof) {
-      append_percent_encoded(*url_.query, buffer_,
-                             special_ ? EncodeSet::SpecialQuery : EncodeSet::Query);
+      append_percent_encoded(*url_.query, buffer_, special_ ? EncodeSet::SpecialQuery : EncodeSet::Query);
       buffer_.clear();
       if (c == '#') {
         begin_fragment();

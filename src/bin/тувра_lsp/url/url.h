@@ -50,15 +50,15 @@ class Url {
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
   std::string href_;
-  std::size_t scheme_end_ = 0;           // index of ':'
-  std::size_t username_start_ = kNone;   // after "//" when there is a host
+  std::size_t scheme_end_ = 0;          // index of ':'
+  std::size_t username_start_ = kNone;  // after "//" when there is a host
   std::size_t username_end_ = kNone;
-  std::size_t password_start_ = kNone;   // after ':' when there is a password
+  std::size_t password_start_ = kNone;  // after ':' when there is a password
   std::size_t host_start_ = kNone;
   std::size_t host_end_ = kNone;
   std::size_t path_start_ = 0;
-  std::size_t query_start_ = kNone;      // index of '?'
-  std::size_t fragment_start_ = kNone;   // index of '#'
+  std::size_t query_start_ = kNone;     // index of '?'
+  std::size_t fragment_start_ = kNone;  // index of '#'
   std::optional<std::uint16_t> port_;
   bool opaque_path_ = false;
 };
@@ -71,7 +71,5 @@ class Url {
 
 template <>
 struct std::hash<тувра::url::Url> {
-  std::size_t operator()(const тувра::url::Url& u) const noexcept {
-    return std::hash<std::string>{}(u.href());
-  }
+  std::size_t operator()(const тувра::url::Url& u) const noexcept { return std::hash<std::string>{}(u.href()); }
 };

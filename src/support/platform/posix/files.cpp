@@ -294,8 +294,8 @@ bool путь_абсолютный(std::string_view путь) { return !путь
   if (::fstat(источник.fd, &сведения) != 0) return Неудача{ошибка_errno()};
   if (S_ISDIR(сведения.st_mode)) return Неудача{ошибка_errno(EISDIR)};
   if (!S_ISREG(сведения.st_mode)) return Неудача{своя(ПричинаОшибки::НеОбычныйФайл)};
-  Дескриптор цель{::open(строка(куда).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                         сведения.st_mode & 0777)};
+  Дескриптор цель{
+      ::open(строка(куда).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, сведения.st_mode & 0777)};
   if (цель.fd < 0) return Неудача{ошибка_errno()};
   char буфер[65536];
   for (;;) {

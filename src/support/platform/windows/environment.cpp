@@ -1,6 +1,7 @@
 #include "support/platform/environment.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "support/platform/windows/wide.h"

@@ -46,8 +46,9 @@ std::optional<ОшибкаФайла> не_обычный(HANDLE файл) {
 ИтогФайла<ЗамокФайла> занять_файл(std::string_view путь, std::chrono::milliseconds ожидание) {
   // Not inherited by child processes; a link there is opened as itself and refused below.
   const std::wstring имя = windows::системный_путь(путь);
-  HANDLE файл = CreateFileW(имя.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  HANDLE файл =
+      CreateFileW(имя.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (файл == INVALID_HANDLE_VALUE) {
     const DWORD код = GetLastError();
     const ВидЗаписи вид = вид_записи(путь);

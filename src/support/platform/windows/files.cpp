@@ -1,6 +1,7 @@
 #include "support/platform/files.h"
 
 #include <windows.h>
+
 #include <sddl.h>
 
 #include <optional>
@@ -167,7 +168,8 @@ struct Найдено {
 ИтогФайла<std::vector<Найдено>> перечислить(const std::wstring& папка) {
   std::vector<Найдено> записи;
   WIN32_FIND_DATAW данные{};
-  HANDLE поиск = FindFirstFileExW((папка + L"\\*").c_str(), FindExInfoBasic, &данные, FindExSearchNameMatch, nullptr, 0);
+  HANDLE поиск =
+      FindFirstFileExW((папка + L"\\*").c_str(), FindExInfoBasic, &данные, FindExSearchNameMatch, nullptr, 0);
   if (поиск == INVALID_HANDLE_VALUE) {
     const DWORD код = GetLastError();
     if (код == ERROR_FILE_NOT_FOUND || код == ERROR_NO_MORE_FILES) return записи;
@@ -178,7 +180,8 @@ struct Найдено {
     const std::wstring_view имя = данные.cFileName;
     if (имя != L"." && имя != L"..") записи.push_back({std::wstring(имя), данные.dwFileAttributes});
   } while (FindNextFileW(поиск, &данные));
-  if (GetLastError() != ERROR_NO_MORE_FILES) сбой = ОшибкаФайла{ПричинаОшибки::ЧтениеЗаписи, windows::текст_ошибки(GetLastError())};
+  if (GetLastError() != ERROR_NO_MORE_FILES)
+    сбой = ОшибкаФайла{ПричинаОшибки::ЧтениеЗаписи, windows::текст_ошибки(GetLastError())};
   FindClose(поиск);
   if (сбой) return Неудача{std::move(*сбой)};
   return записи;
@@ -200,7 +203,8 @@ class ЛичныйДоступ {
     const std::wstring sddl = L"D:P(A;OICI;FA;;;" + std::wstring(sid) + L")";
     LocalFree(sid);
     PSECURITY_DESCRIPTOR описание = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &описание, nullptr)) return;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &описание, nullptr))
+      return;
     описание_ = описание;
     свойства_.nLength = sizeof свойства_;
     свойства_.lpSecurityDescriptor = описание_;
@@ -296,8 +300,8 @@ bool путь_абсолютный(std::string_view путь) {
 }
 
 ИтогФайла<std::string> полный_путь(std::string_view путь) {
-  Описатель цель(CreateFileW(windows::системный_путь(путь).c_str(), FILE_READ_ATTRIBUTES, кДелитьВсё, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  Описатель цель(CreateFileW(windows::системный_путь(путь).c_str(), FILE_READ_ATTRIBUTES, кДелитьВсё, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!цель.есть()) return Неудача{ошибка_системы()};
   std::wstring буфер(MAX_PATH, L'\0');
   for (;;) {
@@ -323,8 +327,8 @@ bool путь_абсолютный(std::string_view путь) {
 }
 
 ВидЗаписи вид_цели(std::string_view путь) {
-  Описатель цель(CreateFileW(windows::системный_путь(путь).c_str(), FILE_READ_ATTRIBUTES, кДелитьВсё, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  Описатель цель(CreateFileW(windows::системный_путь(путь).c_str(), FILE_READ_ATTRIBUTES, кДелитьВсё, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!цель.есть()) return ВидЗаписи::Нет;
   return вид_открытого(цель.get());
 }
@@ -358,7 +362,8 @@ bool путь_абсолютный(std::string_view путь) {
     if (!CreateDirectoryW(часть.c_str(), nullptr)) {
       const DWORD код = GetLastError();
       const DWORD теперь = GetFileAttributesW(часть.c_str());
-      if (код == ERROR_ALREADY_EXISTS && теперь != INVALID_FILE_ATTRIBUTES && (теперь & FILE_ATTRIBUTE_DIRECTORY)) continue;
+      if (код == ERROR_ALREADY_EXISTS && теперь != INVALID_FILE_ATTRIBUTES && (теперь & FILE_ATTRIBUTE_DIRECTORY))
+        continue;
       return Неудача{ошибка_системы(код)};
     }
   }
@@ -388,9 +393,11 @@ bool путь_абсолютный(std::string_view путь) {
   std::vector<Шаг> стопка{{корень, атрибуты, false}};
   while (!стопка.empty()) {
     Шаг& шаг = стопка.back();
-    const bool настоящая_папка = (шаг.атрибуты & FILE_ATTRIBUTE_DIRECTORY) && !(шаг.атрибуты & FILE_ATTRIBUTE_REPARSE_POINT);
+    const bool настоящая_папка =
+        (шаг.атрибуты & FILE_ATTRIBUTE_DIRECTORY) && !(шаг.атрибуты & FILE_ATTRIBUTE_REPARSE_POINT);
     if (!настоящая_папка || шаг.раскрыт) {
-      if (!удалить_одну(шаг.путь, шаг.атрибуты) && GetLastError() != ERROR_FILE_NOT_FOUND) return Неудача{ошибка_системы()};
+      if (!удалить_одну(шаг.путь, шаг.атрибуты) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return Неудача{ошибка_системы()};
       стопка.pop_back();
       continue;
     }

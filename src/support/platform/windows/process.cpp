@@ -146,7 +146,8 @@ DWORD миллисекунд_до(std::chrono::steady_clock::time_point срок
   const std::wstring папка = в_utf16(запуск.папка);
 
   SECURITY_ATTRIBUTES наследуемый{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  Описатель ввод(CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &наследуемый, OPEN_EXISTING, 0, nullptr));
+  Описатель ввод(
+      CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &наследуемый, OPEN_EXISTING, 0, nullptr));
   Описатель вывод, вывод_ребёнка, ошибки, ошибки_ребёнка;
   if (!ввод.есть() || !создать_трубу(вывод, вывод_ребёнка) || !создать_трубу(ошибки, ошибки_ребёнка)) {
     return Неудача{ошибка_системы()};

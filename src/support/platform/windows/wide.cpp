@@ -39,7 +39,8 @@ std::string в_utf8(std::wstring_view текст) {
 }
 
 bool буква_диска(std::string_view путь) {
-  return путь.size() >= 2 && путь[1] == ':' && ((путь[0] >= 'a' && путь[0] <= 'z') || (путь[0] >= 'A' && путь[0] <= 'Z'));
+  return путь.size() >= 2 && путь[1] == ':' &&
+         ((путь[0] >= 'a' && путь[0] <= 'z') || (путь[0] >= 'A' && путь[0] <= 'Z'));
 }
 
 // The form the system takes for any length: "\\?\C:\..." or "\\?\UNC\server\...", made absolute
@@ -68,11 +69,12 @@ std::wstring системный_путь(std::string_view путь) {
 std::string текст_ошибки(DWORD код) {
   wchar_t* буфер = nullptr;
   const DWORD длина =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     код, 0, reinterpret_cast<wchar_t*>(&буфер), 0, nullptr);
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, код, 0, reinterpret_cast<wchar_t*>(&буфер), 0, nullptr);
   std::wstring текст = длина > 0 ? std::wstring(буфер, длина) : L"";
   if (буфер != nullptr) LocalFree(буфер);
-  while (!текст.empty() && (текст.back() == L'\n' || текст.back() == L'\r' || текст.back() == L' ' || текст.back() == L'.')) {
+  while (!текст.empty() &&
+         (текст.back() == L'\n' || текст.back() == L'\r' || текст.back() == L' ' || текст.back() == L'.')) {
     текст.pop_back();
   }
   if (текст.empty()) return "системная ошибка " + std::to_string(код);
