@@ -2,10 +2,12 @@
 # Builds and runs every test twice: a plain build, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer. Any failing test or sanitizer report fails the run. A Release
 # build is made too (not run): GCC's -O3 warnings differ from the other build types'. Last, the
-# Windows build's tests run under Wine, the plain build's end-to-end tests among them.
+# Windows build's tests run under Wine, the plain build's end-to-end tests among them. Before
+# any test, every C++ file must be laid out as .clang-format says.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
+bash scripts/check-format.sh
 jobs=$(nproc)
 ctest --test-dir build --output-on-failure -j "$jobs"
 

@@ -103,7 +103,8 @@ TEST_F(ОдинЗапуск, МестоЗамкаЗанятоНеФайлом) {
 }
 
 // Two installs started together: each finds the tree whole, neither reports success over a
-// half-copied package.
+// half-copied package. The second waits for the first a few seconds only, so on a slow
+// machine (Wine) it may give up with the busy message instead, and touch nothing.
 TEST_F(ОдинЗапуск, ОдновременныеУстановкиИдутПоОчереди) {
   std::string строки;
   for (int i = 0; i < 4; ++i) {
@@ -117,10 +118,17 @@ TEST_F(ОдинЗапуск, ОдновременныеУстановкиИду�
     std::thread параллельно([&] { первый = пакеты({"установить"}); });
     второй = пакеты({"установить"});
     параллельно.join();
+    int успешных = 0;
     for (const Вывод* в : {&первый, &второй}) {
+      if (в->код == 1 && в->stderr_ == кЗанято) {
+        EXPECT_EQ(в->stdout_, "");
+        continue;
+      }
       EXPECT_EQ(в->код, 0) << в->stderr_;
       EXPECT_THAT(в->stdout_, HasSubstr("Готово: установлено пакетов — 4"));
+      ++успешных;
     }
+    EXPECT_GE(успешных, 1);
     EXPECT_EQ(файлы_под(проект_ / "пакеты").size(), 12u);
   }
 }
