@@ -21,10 +21,9 @@ void СтекОбластей::войти() { объявлено_в_област
 void СтекОбластей::выйти() {
   assert(объявлено_в_области_.size() > 1);
   if (объявлено_в_области_.size() <= 1) return;
-  for (Карта::value_type* запись : объявлено_в_области_.back()) {
-    запись->second.pop_back();
-    if (запись->second.empty()) привязки_.erase(привязки_.find(запись->first));
-  }
+  // A name left without bindings keeps its entry: the same names come back in every body, and
+  // an entry kept costs less than one made anew.
+  for (Карта::value_type* запись : объявлено_в_области_.back()) запись->second.pop_back();
   объявлено_в_области_.pop_back();
 }
 
