@@ -1,7 +1,8 @@
 // The Windows side of the platform layer the package manager stands on, run under Wine:
 // the command line a child reads back, its outputs and time limit, reparse points, long paths.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <chrono>
 #include <string>
