@@ -29,9 +29,6 @@ template <std::invocable Контекст>
   if (аргумент_подходит(ожидаемый, найденный)) return Пусто{};
   return неудача(сообщения::несовпадение_типов(контекст(), ожидаемый, найденный));
 }
-inline ИтогПроверки проверить_аргумент(const Тип& ожидаемый, const Тип& найденный, std::string_view контекст) {
-  return проверить_аргумент(ожидаемый, найденный, [контекст] { return контекст; });
-}
 
 // The privacy rule of a field already found: a private field only inside methods of its struct.
 ИтогПроверки найти_поле_структуры(const Анализатор& анализатор, std::string_view структура, std::string_view поле);

@@ -33,11 +33,12 @@ inline constexpr std::size_t предел_узлов_экземпляров = 20
 ИтогАнализа<Тип> инстанцировать_структуру(Анализатор& анализатор, std::string_view структура,
                                           const СписокСинтаксическихТипов& аргументы);
 
+// The charge of учесть_тип_в_экземпляре, for an expression inside an instance body.
+ИтогПроверки учесть_тип_тела_экземпляра(Анализатор& анализатор, const Тип& тип);
 // A type an expression of an instance body yields, charged to the budget of nodes: a value
 // of many parts or long names costs as much more to copy and compare as it is bigger than
-// one node. Nothing is charged outside instance bodies.
-ИтогПроверки учесть_тип_тела_экземпляра(Анализатор& анализатор, const Тип& тип);
-// Asked of every expression, so the common case (no instance body) costs no call.
+// one node. Nothing is charged outside instance bodies, and there, as every expression asks,
+// the answer costs no call.
 inline ИтогПроверки учесть_тип_в_экземпляре(Анализатор& анализатор, const Тип& тип) {
   if (анализатор.экземпляр_в_проверке == nullptr) return Пусто{};
   return учесть_тип_тела_экземпляра(анализатор, тип);
