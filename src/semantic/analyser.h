@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "semantic/ordered_table.h"
@@ -53,6 +54,22 @@ class ПоляСтруктуры {
  private:
   std::vector<ПолеТипа> поля_;
   std::unordered_map<std::string_view, std::size_t> индекс_;  // views into поля_, whose heap buffer moves whole
+};
+
+// The contracts a struct names, as declared, with a lookup by name: a struct may name
+// thousands, and every use of it as one of them asks.
+class КонтрактыСтруктуры {
+ public:
+  КонтрактыСтруктуры() = default;
+  // NOLINTNEXTLINE(google-explicit-constructor): the list as declared is the value
+  КонтрактыСтруктуры(std::vector<std::string> контракты);
+
+  std::span<const std::string> все() const { return контракты_; }
+  bool содержит(std::string_view контракт) const { return индекс_.contains(контракт); }
+
+ private:
+  std::vector<std::string> контракты_;
+  std::unordered_set<std::string_view> индекс_;  // views into контракты_, whose heap buffer moves whole
 };
 
 // The stack of variable scopes: a map from name to its stack of bindings, and per scope the
@@ -105,6 +122,12 @@ struct ЭкземплярМетода {
 };
 
 struct Анализатор {
+  // Every type of the run is a node of this table.
+  ТаблицаТипов типы;
+  // Written types of the program's declarations, lowered once: context-free and contract-aware.
+  std::unordered_map<const СинтаксическийТип*, Тип> типы_объявлений;
+  std::unordered_map<const СинтаксическийТип*, Тип> разрешённые_типы_объявлений;
+
   СтекОбластей области_видимости;
   // Declared result of the body being checked; absent outside bodies and without a result.
   std::optional<Тип> текущий_тип_возврата;
@@ -118,7 +141,7 @@ struct Анализатор {
   // Non-generic structs and instances of generic structs.
   УпорядоченнаяТаблица<std::string, ПоляСтруктуры> таблица_структур;
   // The contracts a struct says it fulfils, as declared.
-  УпорядоченнаяТаблица<std::string, std::vector<std::string>> контракты_структур;
+  УпорядоченнаяТаблица<std::string, КонтрактыСтруктуры> контракты_структур;
   // (struct, field) → declared `приватно`.
   УпорядоченнаяТаблица<ПараИмён, bool> приватность_полей;
   // (struct, field) declared `слабая`.

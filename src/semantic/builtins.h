@@ -18,8 +18,7 @@ bool это_встроенная_функция(std::string_view имя);
 
 // The call's type when its name is a built-in or a container constructor, from the argument
 // types typed once by the caller; absent when the name is neither.
-std::optional<ИтогАнализа<Тип>> вывести_тип_встроенной(const Анализатор& анализатор,
-                                                       const УзелВыражения::ВызовФункции& вызов,
+std::optional<ИтогАнализа<Тип>> вывести_тип_встроенной(Анализатор& анализатор, const УзелВыражения::ВызовФункции& вызов,
                                                        std::span<const Тип> типы_аргументов);
 
 }  // namespace тувра

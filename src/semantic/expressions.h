@@ -37,9 +37,6 @@ template <std::invocable Контекст>
 // pseudo-fields of results and optional values, `Неизвестен` for `Неизвестен`.
 ИтогАнализа<Тип> тип_поля(const Анализатор& анализатор, Тип объект, std::string_view поле);
 
-// Whether a list of names holds the name, byte for byte.
-bool содержит_имя(std::span<const std::string> имена, std::string_view имя);
-
 // Whether the contracts the struct says it fulfils («структура S : K») name the contract.
 bool заявляет_контракт(const Анализатор& анализатор, std::string_view структура, std::string_view контракт);
 

@@ -22,18 +22,24 @@ inline constexpr std::size_t предел_имени_экземпляра = 1000
 // and `Словарь` of two arguments is the `Структура` of its instance name; no arguments or an
 // array without size give `Неизвестен`, and so does an instance name past
 // предел_имени_экземпляра. Never fails.
-Тип тип_из_синтаксиса(const СинтаксическийТип& тип);
+Тип тип_из_синтаксиса(ТаблицаТипов& таблица, const СинтаксическийТип& тип);
 // The same for a result type, absent when none is written.
-std::optional<Тип> возврат_из_синтаксиса(const std::optional<СинтаксическийТип>& тип);
+std::optional<Тип> возврат_из_синтаксиса(ТаблицаТипов& таблица, const std::optional<СинтаксическийТип>& тип);
 
 // As тип_из_синтаксиса, but a declared contract's name, at the top or as the element of a
 // `Список` / key or value of a `Словарь` (through any chain of those), becomes `Контракт`.
-Тип разрешить_тип(const Анализатор& анализатор, const СинтаксическийТип& тип);
+Тип разрешить_тип(Анализатор& анализатор, const СинтаксическийТип& тип);
+
+// The same two lowerings for a written type of the program's declarations (which outlive the
+// run): each such type is lowered once per run, however often its declaration is consulted.
+Тип тип_объявления(Анализатор& анализатор, const СинтаксическийТип& тип);
+std::optional<Тип> возврат_объявления(Анализатор& анализатор, const std::optional<СинтаксическийТип>& тип);
+Тип разрешённый_тип_объявления(Анализатор& анализатор, const СинтаксическийТип& тип);
 
 // As тип_из_синтаксиса, for the type arguments of an instance: a generic type whose name is
 // past предел_имени_экземпляра keeps its name cut just past the bound and sets имя_обрезано,
 // so that the instantiation can refuse it by its name instead of naming `Неизвестен`.
-Тип тип_аргумента_экземпляра(const СинтаксическийТип& тип, bool& имя_обрезано);
+Тип тип_аргумента_экземпляра(ТаблицаТипов& таблица, const СинтаксическийТип& тип, bool& имя_обрезано);
 
 // The keyword of instance names: `целое`, `текст`, a struct's own name, else the rendering.
 std::string ключевое_слово_типа(const Тип& тип);

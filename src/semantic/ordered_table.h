@@ -58,8 +58,6 @@ struct ВзглядКлючаСтруктуры {
   std::span<const Тип> аргументы;
 };
 
-std::size_t смешать_хеш(std::size_t хеш, std::size_t часть);
-
 // For `std::unordered_…<std::string>` looked up by `std::string_view`.
 struct ХешИмени {
   using is_transparent = void;

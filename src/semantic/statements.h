@@ -13,10 +13,16 @@ namespace тувра {
 // A statement list in a scope of its own; an error gets the line of the innermost statement.
 ИтогПроверки проверить_инструкции(Анализатор& анализатор, const СписокИнструкций& инструкции);
 
+// Where a body's declaration lives: those of the program outlive the run, so their written
+// types are lowered once per run; an instance's go with the instance.
+enum class МестоОбъявления { Программа, Экземпляр };
+
 // Parameters, result, body and returns on all paths of a function.
-ИтогПроверки проверить_тело_функции(Анализатор& анализатор, const ОбъявлениеФункции& функция);
+ИтогПроверки проверить_тело_функции(Анализатор& анализатор, const ОбъявлениеФункции& функция,
+                                    МестоОбъявления место = МестоОбъявления::Экземпляр);
 // The same for a method of структура, with `это` bound to it.
-ИтогПроверки проверить_тело_метода(Анализатор& анализатор, std::string_view структура, const ОбъявлениеФункции& метод);
+ИтогПроверки проверить_тело_метода(Анализатор& анализатор, std::string_view структура, const ОбъявлениеФункции& метод,
+                                   МестоОбъявления место = МестоОбъявления::Экземпляр);
 
 // The type a typed declaration gives its variable.
 ИтогАнализа<Тип> проверить_объявление_переменной(Анализатор& анализатор, const СинтаксическийТип& тип,

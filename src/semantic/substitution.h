@@ -43,7 +43,8 @@ namespace тувра {
                                                     const СписокПараметровТипа& параметры_типа,
                                                     const СписокСинтаксическихТипов& замены, Арена& куда);
 // Fields of a generic struct instance: the pass sequence on each field's type, then тип_из_синтаксиса.
-std::vector<ПолеТипа> разрешить_поля_экземпляра(const СписокПолей& поля, const СписокПараметровТипа& параметры_типа,
+std::vector<ПолеТипа> разрешить_поля_экземпляра(ТаблицаТипов& типы, const СписокПолей& поля,
+                                                const СписокПараметровТипа& параметры_типа,
                                                 const СписокСинтаксическихТипов& замены);
 
 // Nodes of a written type, counted without recursion: substituting several parameters one

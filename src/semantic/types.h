@@ -1,17 +1,20 @@
 // The semantic type of a value, `Тип`, with its value semantics, renderings and classes.
 //
-// A `Тип` owns its parts outright and is move-only; a deep copy is always the explicit
-// копия_типа. Array suffixes are not bounded by any nesting limit (`целое[1][1]…` may run to
-// any depth), so destroying, copying, comparing, hashing and rendering walk iteratively.
+// Types are immutable and uniqued in the table of one analysis, so a `Тип` is a handle: it
+// behaves as a value that owns its parts, but a copy copies one pointer and equality is
+// identity. Array suffixes may run to any depth (`целое[1][1]…`), so every walk over the parts
+// (rendering, the structural comparison of types of two tables) is iterative.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -46,86 +49,157 @@ enum class ВидТипа : std::uint8_t {
 
 inline constexpr std::size_t число_видов_типа = 23;
 
+// One immutable node of a type. Parts are canonical nodes of the same table, so two nodes of
+// one table are the same type exactly when they are the same node.
+struct УзелТипа {
+  ВидТипа вид = ВидТипа::Неизвестен;
+  std::uint64_t размер = 0;
+  std::string_view имя;
+  const УзелТипа* первый = nullptr;
+  const УзелТипа* второй = nullptr;
+  std::size_t хеш = 0;
+  // Nodes and name bytes of the type written out as a tree (a shared part counts at every
+  // use), capped at the largest size_t.
+  std::size_t частей = 1;
+  std::size_t байт_имён = 0;
+};
+
+// The 64-bit combine of boost::hash_combine: spreads every bit of the part over the result.
+constexpr std::size_t смешать_хеш(std::size_t хеш, std::size_t часть) {
+  хеш ^= часть + 0x9e3779b97f4a7c15ULL + (хеш << 12) + (хеш >> 4);
+  return хеш;
+}
+
+namespace детали_типа {
+
+constexpr std::size_t начало_хеша = 0xcbf29ce484222325ULL;
+
+constexpr std::array<УзелТипа, число_видов_типа> постоянные_узлы() {
+  std::array<УзелТипа, число_видов_типа> узлы{};
+  for (std::size_t номер = 0; номер < число_видов_типа; ++номер) {
+    узлы[номер].вид = static_cast<ВидТипа>(номер);
+    узлы[номер].хеш = смешать_хеш(начало_хеша, номер);
+  }
+  return узлы;
+}
+
+// The payload-free variants, shared by every table: immutable, so nothing can tell them apart
+// from nodes of a table.
+inline constexpr std::array<УзелТипа, число_видов_типа> постоянные = постоянные_узлы();
+
+}  // namespace детали_типа
+
+// A handle to a node of a ТаблицаТипов or to a constant node: copy, equality and hash are O(1).
+// A type lives as long as the table that made it.
 class Тип {
  public:
   // `Неизвестен`.
-  Тип() = default;
-  // A variant without payload (`Целое` … `Верно`, `Неизвестен`); no allocation.
+  constexpr Тип() noexcept : значение_(номер_неизвестен) {}
+  // A variant without payload (`Целое` … `Верно`, `Неизвестен`); needs no table.
   explicit Тип(ВидТипа вид);
 
-  static Тип структура(std::string имя);
-  static Тип контракт(std::string имя);
-  static Тип массив(Тип элемент, std::uint64_t размер);
-  static Тип результат(Тип значение);
-  static Тип список(Тип элемент);
-  static Тип словарь(Тип ключ, Тип значение);
-  static Тип канал(Тип элемент);
-  static Тип опциональный(Тип внутренний);
-
-  // The source is left `Неизвестен`.
+  Тип(const Тип&) = default;
+  Тип& operator=(const Тип&) = default;
+  // The source is left `Неизвестен`. Out of line: inlined, GCC 12 takes the constant left
+  // behind for a pointer that a result's error alternative might free.
   Тип(Тип&& другой) noexcept;
-  // Safe when the source lives inside this type.
   Тип& operator=(Тип&& другой) noexcept;
-  Тип(const Тип&) = delete;
-  Тип& operator=(const Тип&) = delete;
-  ~Тип();
 
-  ВидТипа вид() const { return вид_; }
-  bool это(ВидТипа вид) const { return вид_ == вид; }
+  ВидТипа вид() const { return узел().вид; }
+  bool это(ВидТипа вид) const { return узел().вид == вид; }
   // `Структура` and `Контракт`: the name; empty for every other variant.
-  const std::string& имя() const { return имя_; }
+  std::string_view имя() const { return узел().имя; }
   // `Массив`: the element count; 0 for every other variant.
-  std::uint64_t размер() const { return размер_; }
+  std::uint64_t размер() const { return узел().размер; }
   // The one inner type of `Массив`, `Результат`, `Список`, `Канал`, `Опциональный`, and the key
   // of `Словарь`. Only for those variants.
-  const Тип& внутренний() const { return *первый_; }
-  const Тип& элемент() const { return *первый_; }
-  const Тип& ключ() const { return *первый_; }
+  Тип внутренний() const { return Тип(узел().первый); }
+  Тип элемент() const { return Тип(узел().первый); }
+  Тип ключ() const { return Тип(узел().первый); }
   // `Словарь`: the value type. Only for that variant.
-  const Тип& значение() const { return *второй_; }
+  Тип значение() const { return Тип(узел().второй); }
 
-  // Moves the first or second part out, leaving this type without it: `Результат`(T) → T with no copy.
-  Тип взять_внутренний() &&;
-  Тип взять_значение() &&;
-
-  // The parts, for the iterative walks: first and second child, absent when the variant has none.
-  const Тип* первый_ребёнок() const { return первый_.get(); }
-  const Тип* второй_ребёнок() const { return второй_.get(); }
+  std::size_t хеш() const { return узел().хеш; }
+  const УзелТипа& узел() const {
+    return значение_ < число_видов_типа ? детали_типа::постоянные[значение_]
+                                        : *reinterpret_cast<const УзелТипа*>(значение_);
+  }
+  // The same node: for types of one table, the same type.
+  bool тот_же(const Тип& другой) const { return значение_ == другой.значение_; }
 
  private:
-  friend Тип копия_типа(const Тип& тип);
+  friend class ТаблицаТипов;
+  static constexpr std::uintptr_t номер_неизвестен = static_cast<std::uintptr_t>(ВидТипа::Неизвестен);
+  explicit Тип(const УзелТипа* узел);
 
-  ВидТипа вид_ = ВидТипа::Неизвестен;
-  std::uint64_t размер_ = 0;
-  std::string имя_;
-  std::unique_ptr<Тип> первый_;
-  std::unique_ptr<Тип> второй_;
+  // The variant number of a constant node, else the address of a table's node.
+  std::uintptr_t значение_;
 };
 
-// Same variant and equal payloads all the way down; no conversions (`Целое` ≠ `Целое8`).
-bool типы_равны(const Тип& а, const Тип& б);
-bool типы_равны(std::span<const Тип> а, std::span<const Тип> б);
-// Consistent with типы_равны.
-std::size_t хеш_типа(const Тип& тип);
-std::size_t хеш_типов(std::span<const Тип> типы);
+// The nodes of one analysis: one node per distinct type. Parts given to it must come from the
+// same table or be constants.
+class ТаблицаТипов {
+ public:
+  ТаблицаТипов() = default;
+  ТаблицаТипов(const ТаблицаТипов&) = delete;
+  ТаблицаТипов& operator=(const ТаблицаТипов&) = delete;
+  // Moving keeps every node where it is, so the handles stay valid.
+  ТаблицаТипов(ТаблицаТипов&&) noexcept = default;
+  ТаблицаТипов& operator=(ТаблицаТипов&&) noexcept = default;
 
-Тип копия_типа(const Тип& тип);
-std::optional<Тип> копия_типа(const std::optional<Тип>& тип);
-std::vector<Тип> копия_типов(std::span<const Тип> типы);
+  Тип структура(std::string_view имя);
+  Тип контракт(std::string_view имя);
+  Тип массив(Тип элемент, std::uint64_t размер);
+  Тип результат(Тип значение);
+  Тип список(Тип элемент);
+  Тип словарь(Тип ключ, Тип значение);
+  Тип канал(Тип элемент);
+  Тип опциональный(Тип внутренний);
+
+  // Distinct types with a payload made so far.
+  std::size_t size() const { return узлы_.size(); }
+
+ private:
+  struct ХешУзла {
+    std::size_t operator()(const УзелТипа* узел) const { return узел->хеш; }
+  };
+  struct РавенствоУзлов {
+    bool operator()(const УзелТипа* а, const УзелТипа* б) const {
+      return а->вид == б->вид && а->размер == б->размер && а->первый == б->первый && а->второй == б->второй &&
+             а->имя == б->имя;
+    }
+  };
+
+  Тип найти_или_добавить(УзелТипа образец);
+
+  std::deque<УзелТипа> узлы_;
+  std::deque<std::string> имена_;
+  std::unordered_set<const УзелТипа*, ХешУзла, РавенствоУзлов> индекс_;
+};
+
+// Same variant and equal payloads all the way down; no conversions (`Целое` ≠ `Целое8`). One
+// comparison of handles for types of one table.
+bool структурно_равны(const Тип& а, const Тип& б);
+inline bool типы_равны(const Тип& а, const Тип& б) {
+  // Only types of two tables, or a collision of hashes, need the walk.
+  return а.тот_же(б) || (а.хеш() == б.хеш() && структурно_равны(а, б));
+}
+bool типы_равны(std::span<const Тип> а, std::span<const Тип> б);
+// Consistent with типы_равны, and the same in every table: stored in the node.
+inline std::size_t хеш_типа(const Тип& тип) { return тип.хеш(); }
+std::size_t хеш_типов(std::span<const Тип> типы);
 
 // A field of a struct as the analysis sees it.
 struct ПолеТипа {
   std::string имя;
   Тип тип;
 };
-std::vector<ПолеТипа> копия_полей(std::span<const ПолеТипа> поля);
 
 // `типы_параметров` in declaration order; `тип_возврата` absent when nothing is returned.
 struct СигнатураФункции {
   std::vector<Тип> типы_параметров;
   std::optional<Тип> тип_возврата;
 };
-СигнатураФункции копия_сигнатуры(const СигнатураФункции& сигнатура);
 
 // The rendering user messages embed: `Целое`, `Структура("Точка")`,
 // `Массив { элемент: Целое, размер: 3 }`, `Словарь(Текст, Целое)`.
