@@ -1,7 +1,8 @@
 // The semantic analysis alone (проверить_программу, a fresh analyser each time) over generated
 // valid programs of 1,000, 10,000 and 100,000 lines: contracts, structs with private fields
-// and methods, generic structs and functions, lists, dictionaries, arrays, loops and branches.
-// Lexing and parsing happen once, outside the timing.
+// and methods, generic structs and functions, lists, dictionaries, arrays, loops and branches;
+// and over documents of about 1 MB built around one construct each, whose cost must stay
+// linear in the document. Lexing and parsing happen once, outside the timing.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -105,7 +106,101 @@ void BM_Анализ(benchmark::State& состояние) {
   состояние.counters["строк"] = static_cast<double>(std::count(текст.begin(), текст.end(), '\n'));
 }
 
+// --- documents of one construct ---
+
+constexpr std::size_t мегабайт = 1000000;
+
+// `целое[1]` nested глубина levels.
+std::string глубокий_массив(std::size_t глубина) {
+  std::string тип = "целое";
+  for (std::size_t i = 0; i < глубина; ++i) тип += "[1]";
+  return тип;
+}
+
+// `Словарь<…, …>` nested уровней levels over `целое`: 2^(уровней + 1) − 1 parts.
+std::string широкий_словарь(std::size_t уровней) {
+  if (уровней == 0) return "целое";
+  const std::string часть = широкий_словарь(уровней - 1);
+  return "Словарь<" + часть + ", " + часть + ">";
+}
+
+// A parameter of the type read again and again until the document holds about a megabyte.
+std::string чтения_переменной(const std::string& тип) {
+  std::string текст = "функция г(" + тип + " а): " + тип + "\n";
+  while (текст.size() < мегабайт) текст += "  а;\n  г(а);\n  а == а;\n";
+  текст += "  вернуть а;\nконец\n";
+  return текст;
+}
+
+// A struct naming the one contract of one method again and again.
+std::string повторённый_контракт(const std::string& тип) {
+  std::string текст = "контракт К\n  функция м(" + тип + " а);\nконец\nструктура С : К";
+  const std::size_t метод = тип.size() + 40;
+  while (текст.size() + метод < мегабайт) текст += ", К";
+  текст += "\n  функция м(" + тип + " а)\n  конец\nконец\n";
+  return текст;
+}
+
+// A contract of n/100 small methods, named n/8 times by a struct that has them all.
+std::string повторённый_большой_контракт(std::size_t n) {
+  std::string контракт = "контракт К\n";
+  std::string методы;
+  for (std::size_t i = 0; i < n / 100; ++i) {
+    const std::string имя = "м" + std::to_string(i);
+    контракт += "  функция " + имя + "(целое а);\n";
+    методы += "  функция " + имя + "(целое а)\n  конец\n";
+  }
+  std::string текст = контракт + "конец\nструктура С : К";
+  for (std::size_t i = 1; i < n / 8; ++i) текст += ", К";
+  return текст + "\n" + методы + "конец\n";
+}
+
+// A struct naming many contracts, passed again and again where the last of them is expected.
+std::string много_контрактов(std::size_t контрактов, std::size_t вызовов) {
+  std::string текст;
+  for (std::size_t i = 0; i < контрактов; ++i) текст += "контракт К" + std::to_string(i) + "\nконец\n";
+  текст += "структура С : К0";
+  for (std::size_t i = 1; i < контрактов; ++i) текст += ", К" + std::to_string(i);
+  текст += "\nконец\nфункция ф(К" + std::to_string(контрактов - 1) + " к)\nконец\nфункция главная()\n  С с = С();\n";
+  for (std::size_t i = 0; i < вызовов; ++i) текст += "  ф(с);\n";
+  return текст + "конец\n";
+}
+
+void проанализировать_документ(benchmark::State& состояние, const std::string& текст) {
+  const тувра::РазобраннаяПрограмма разобрано = разобрать(текст);
+  проанализировать(разобрано.программа);
+  for (auto _ : состояние) проанализировать(разобрано.программа);
+  состояние.counters["байт"] = static_cast<double>(текст.size());
+}
+
+// 1000 levels: the deepest array type a written type may have.
+void BM_ЧтенияГлубокогоТипа(benchmark::State& состояние) {
+  проанализировать_документ(состояние, чтения_переменной(глубокий_массив(1000)));
+}
+
+// 12 levels, 8,191 parts: wide, far from any nesting limit.
+void BM_ЧтенияШирокогоТипа(benchmark::State& состояние) {
+  проанализировать_документ(состояние, чтения_переменной(широкий_словарь(12)));
+}
+
+void BM_ПовторённыйКонтрактСБольшимТипом(benchmark::State& состояние) {
+  проанализировать_документ(состояние, повторённый_контракт(широкий_словарь(12)));
+}
+
+void BM_ПовторённыйКонтрактСМалымиТипами(benchmark::State& состояние) {
+  проанализировать_документ(состояние, повторённый_большой_контракт(мегабайт));
+}
+
+void BM_ВызовыСПоследнимИзМногихКонтрактов(benchmark::State& состояние) {
+  проанализировать_документ(состояние, много_контрактов(64000, 25600));
+}
+
 }  // namespace
 
 // The analysis runs on a thread of its own, so the figure is wall time.
 BENCHMARK(BM_Анализ)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ЧтенияГлубокогоТипа)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ЧтенияШирокогоТипа)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ПовторённыйКонтрактСБольшимТипом)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ПовторённыйКонтрактСМалымиТипами)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ВызовыСПоследнимИзМногихКонтрактов)->Unit(benchmark::kMillisecond)->UseRealTime();
