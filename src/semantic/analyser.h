@@ -63,6 +63,11 @@ class КонтрактыСтруктуры {
   КонтрактыСтруктуры() = default;
   // NOLINTNEXTLINE(google-explicit-constructor): the list as declared is the value
   КонтрактыСтруктуры(std::vector<std::string> контракты);
+  // The index views the names, which a copy would not carry; a move keeps them in place.
+  КонтрактыСтруктуры(const КонтрактыСтруктуры&) = delete;
+  КонтрактыСтруктуры& operator=(const КонтрактыСтруктуры&) = delete;
+  КонтрактыСтруктуры(КонтрактыСтруктуры&&) noexcept = default;
+  КонтрактыСтруктуры& operator=(КонтрактыСтруктуры&&) noexcept = default;
 
   std::span<const std::string> все() const { return контракты_; }
   bool содержит(std::string_view контракт) const { return индекс_.contains(контракт); }
