@@ -19,7 +19,9 @@ endif()
 string(REPLACE "/" "\\" bridge_folder "Z:${CMAKE_CURRENT_BINARY_DIR}/wine/bin")
 set(program_under_wine TUVRA_PACKAGES_PROGRAM=${TUVRA_PROGRAM_DIR}/тувра_пакеты.exe TUVRA_PACKAGES_EMULATOR=${TUVRA_WINE}
     TUVRA_PACKAGES_LAUNCHER=${CMAKE_CURRENT_BINARY_DIR}/wine/tuvra_wine_launcher.exe
-    WINEDEBUG=-all,err+all WINEPREFIX=${TUVRA_WINE_PREFIX} "WINEPATH=${bridge_folder}" TUVRA_BUILD_DIR=${TUVRA_LINUX_BUILD_DIR})
+    WINEDEBUG=-all,err+all WINEPREFIX=${TUVRA_WINE_PREFIX} "WINEPATH=${bridge_folder}" TUVRA_BUILD_DIR=${CMAKE_BINARY_DIR})
+# TUVRA_BUILD_DIR is where the tests leave the kinds of the messages they saw: this build, not the
+# Linux one, whose coverage test would read them half-written when both builds' tests run at once.
 # Shards: every run starts Windows processes, each git call two more.
 foreach(test tuvra_packages_program_test tuvra_packages_index_test)
   foreach(shard RANGE 5)
