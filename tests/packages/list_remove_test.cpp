@@ -121,6 +121,23 @@ TEST_F(Установленные, ОпасныеИменаОтвергаютс�
   EXPECT_EQ(файлы_под(пакеты_()), std::vector<std::string>{"мат/.метаданные"});
 }
 
+// Windows would fold or trim these into `мат` and `граф.код`, or open a device: a name install
+// refuses is not found, on every system alike.
+TEST_F(Установленные, ИменаКоторыеУстановкаОтвергаетНеНайдены) {
+  пакет("мат", "имя=мат\n");
+  модуль("граф.код");
+  for (const std::string имя :
+       {"мат.", "мат ", "МАТ", "Мат", " ", "CON", "con.код", "CONIN$", "conout$.x", "ГРАФ", "граф.", "a,b", "a|b"}) {
+    const Вывод в = пакеты({"удалить", имя, "--force"});
+    EXPECT_EQ(в.код, 1) << имя;
+    EXPECT_EQ(в.stdout_, "") << имя;
+    EXPECT_EQ(в.stderr_, "Ошибка: пакет '" + имя + "' не найден в 'пакеты/'\n") << имя;
+  }
+  EXPECT_EQ(файлы_под(пакеты_()), (std::vector<std::string>{"граф.код", "мат/.метаданные"}));
+  EXPECT_EQ(пакеты({"удалить", "мат"}).stdout_, "Удалено: пакеты/мат\n");
+  EXPECT_EQ(пакеты({"удалить", "граф"}).stdout_, "Удалено: пакеты/граф.код\n");
+}
+
 TEST_F(Установленные, СлужебнаяПапкаИСсылкиНеУдаляютсяКакПакеты) {
   if (под_эмулятором())
     GTEST_SKIP() << "Wine shows a Linux symbolic link as what it points to, never as a reparse point";

@@ -1,10 +1,13 @@
 // The Windows side of the platform layer the package manager stands on, run under Wine:
-// the command line a child reads back, its outputs and time limit, reparse points, long paths.
+// the command line a child reads back, its outputs and time limit, reparse points (made up: Wine
+// makes none), long paths.
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,7 @@
 #include "support/platform/files.h"
 #include "support/platform/process.h"
 #include "support/platform/windows/command_line.h"
+#include "support/platform/windows/folder_entries.h"
 #include "support/platform/windows/wide.h"
 
 namespace тувра::платформа {
@@ -182,6 +186,88 @@ TEST_F(ФайлыWindows, ТочкиПовторногоРазбораНеПро
   EXPECT_FALSE(записи_папки(соединить_пути(проект, "пакеты")).has_value());
   ASSERT_TRUE(удалить_дерево(соединить_пути(проект, "пакеты")).has_value());
   EXPECT_EQ(*прочитать_файл(снаружи, "тайна.код", 100), "тайна") << "the link went, never what it points to";
+}
+
+// Wine makes no junction and no symbolic link a Windows call sees, so the reparse points come
+// from a made-up folder tree that answers as FindFirstFileExW would on Windows.
+class ВыдуманныеПапки : public windows::СистемаПапок {
+ public:
+  std::map<std::wstring, std::vector<windows::НайденнаяЗапись>> папки;
+  std::vector<std::wstring> перечисленные, удалённые_папки, удалённые_файлы, снятые;
+
+  ИтогФайла<std::vector<windows::НайденнаяЗапись>> перечислить(const std::wstring& папка) override {
+    перечисленные.push_back(папка);
+    return папки[папка];
+  }
+  bool удалить_папку(const std::wstring& путь) override {
+    удалённые_папки.push_back(путь);
+    return true;
+  }
+  bool удалить_файл(const std::wstring& путь) override {
+    удалённые_файлы.push_back(путь);
+    return true;
+  }
+  void снять_только_чтение(const std::wstring& путь, DWORD) override { снятые.push_back(путь); }
+  DWORD последняя_ошибка() override { return ERROR_SUCCESS; }
+};
+
+constexpr DWORD кПапка = FILE_ATTRIBUTE_DIRECTORY;
+constexpr DWORD кТочка = FILE_ATTRIBUTE_REPARSE_POINT;
+
+// Each reparse point as Windows lists it: junctions and links to folders carry the folder bit too.
+const std::vector<windows::НайденнаяЗапись> кТочкиПовторногоРазбора = {
+    {L"соединение", кПапка | кТочка, IO_REPARSE_TAG_MOUNT_POINT},
+    {L"ссылка_на_папку", кПапка | кТочка, IO_REPARSE_TAG_SYMLINK},
+    {L"ссылка_на_файл", кТочка | FILE_ATTRIBUTE_READONLY, IO_REPARSE_TAG_SYMLINK},
+    {L"облако", кПапка | кТочка, IO_REPARSE_TAG_CLOUD},
+    {L"приложение", кТочка | FILE_ATTRIBUTE_ARCHIVE, IO_REPARSE_TAG_APPEXECLINK},
+};
+
+TEST(ЗаписиПапкиWindows, ТочкаПовторногоРазбораВсегдаСсылка) {
+  std::vector<windows::НайденнаяЗапись> найденные = кТочкиПовторногоРазбора;
+  найденные.push_back({L"мат", кПапка, 0});
+  найденные.push_back({L"мат.код", FILE_ATTRIBUTE_ARCHIVE, 0});
+  const std::vector<ЗаписьПапки> записи = windows::записи_из_найденных(найденные);
+  ASSERT_EQ(записи.size(), найденные.size());
+  for (std::size_t i = 0; i < кТочкиПовторногоРазбора.size(); ++i) {
+    EXPECT_EQ(записи[i].вид, ВидЗаписи::Ссылка) << записи[i].имя;
+  }
+  EXPECT_EQ(записи[5].имя, "мат");
+  EXPECT_EQ(записи[5].вид, ВидЗаписи::Папка);
+  EXPECT_EQ(записи[6].вид, ВидЗаписи::Файл);
+}
+
+TEST(ЗаписиПапкиWindows, УдалениеДереваНеВходитВТочкиПовторногоРазбора) {
+  ВыдуманныеПапки система;
+  const std::wstring корень = L"\\\\?\\C:\\пакеты";
+  система.папки[корень] = кТочкиПовторногоРазбора;
+  система.папки[корень].push_back({L"мат", кПапка, 0});
+  система.папки[корень + L"\\мат"] = {{L"мат.код", FILE_ATTRIBUTE_ARCHIVE, 0}, {L"pack", FILE_ATTRIBUTE_READONLY, 0}};
+  // What the links lead to, were they followed.
+  for (const auto& точка : кТочкиПовторногоРазбора) {
+    система.папки[корень + L"\\" + точка.имя] = {{L"тайна.код", FILE_ATTRIBUTE_ARCHIVE, 0}};
+  }
+  ASSERT_TRUE(windows::удалить_дерево_через(система, корень, кПапка).has_value());
+
+  EXPECT_EQ(система.перечисленные, (std::vector<std::wstring>{корень, корень + L"\\мат"}));
+  for (const std::wstring& файл : система.удалённые_файлы) {
+    EXPECT_EQ(файл.find(L"тайна"), std::wstring::npos) << windows::в_utf8(файл);
+  }
+  auto удалена = [](const std::vector<std::wstring>& где, const std::wstring& что) {
+    return std::find(где.begin(), где.end(), что) != где.end();
+  };
+  // Each link goes itself: one with the folder bit as a folder, the others as files.
+  for (const auto& точка : кТочкиПовторногоРазбора) {
+    const bool как_папка = (точка.атрибуты & кПапка) != 0;
+    EXPECT_TRUE(удалена(как_папка ? система.удалённые_папки : система.удалённые_файлы, корень + L"\\" + точка.имя))
+        << windows::в_utf8(точка.имя);
+  }
+  EXPECT_TRUE(удалена(система.удалённые_файлы, корень + L"\\мат\\мат.код"));
+  // The read-only mark comes off a real file only: on a link it would be taken off what it leads to.
+  EXPECT_EQ(система.снятые, std::vector<std::wstring>{корень + L"\\мат\\pack"});
+  EXPECT_EQ(система.удалённые_файлы.size(), 4u);
+  ASSERT_EQ(система.удалённые_папки.size(), 5u);
+  EXPECT_EQ(система.удалённые_папки.back(), корень) << "the root goes last, once it is empty";
 }
 
 TEST(ОкружениеWindows, НепарныйСуррогатНеСтановитсяТекстом) {

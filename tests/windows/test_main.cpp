@@ -4,13 +4,33 @@
 // run that selects no test fails.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "support/platform/environment.h"
+#include "support/platform/files.h"
+
+namespace {
+
+namespace пл = тувра::платформа;
+
+// tests/windows/under_wine.sh: the mark tells a program that never started from one that failed,
+// and Wine's errors, shown for this program, must not reach the output of the children it tests.
+void отметить_начало() {
+  if (const auto отметка = пл::переменная_окружения("TUVRA_MAIN_MARK")) {
+    (void)пл::заменить_файл(пл::родитель_пути(*отметка), пл::последний_компонент(*отметка), "main\n");
+  }
+  if (const auto отладка = пл::переменная_окружения("TUVRA_CHILD_WINEDEBUG")) {
+    _putenv_s("WINEDEBUG", отладка->c_str());
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> аргументы = тувра::платформа::аргументы_программы(argc, argv);
+  отметить_начало();
+  std::vector<std::string> аргументы = пл::аргументы_программы(argc, argv);
   std::vector<char*> указатели;
   for (std::string& аргумент : аргументы) указатели.push_back(аргумент.data());
   указатели.push_back(nullptr);

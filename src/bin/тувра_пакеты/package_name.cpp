@@ -40,7 +40,8 @@ bool равны_без_регистра(std::string_view а, std::string_view б
 bool имя_устройства_windows(std::string_view имя) {
   std::string_view основа = имя.substr(0, имя.find('.'));
   while (!основа.empty() && основа.back() == ' ') основа.remove_suffix(1);
-  static constexpr std::array<std::string_view, 4> простые = {"CON", "PRN", "AUX", "NUL"};
+  // CONIN$ and CONOUT$ too: the full-path step turns them into the console before "\\?\" can help.
+  static constexpr std::array<std::string_view, 6> простые = {"CON", "CONIN$", "CONOUT$", "PRN", "AUX", "NUL"};
   for (std::string_view устройство : простые) {
     if (равны_без_регистра(основа, устройство)) return true;
   }

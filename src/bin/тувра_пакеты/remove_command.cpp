@@ -67,17 +67,38 @@ std::string через_запятую(const std::vector<std::string>& имена
   return Пусто{};
 }
 
+// Windows finds "МАТ" or "мат." as the folder "мат": only an entry of exactly this name counts.
+bool есть_запись(const std::vector<пл::ЗаписьПапки>& записи, std::string_view имя) {
+  for (const пл::ЗаписьПапки& запись : записи) {
+    if (запись.имя == имя) return true;
+  }
+  return false;
+}
+
+// Without a folder `пакеты/` nothing is installed.
+Итог<std::vector<пл::ЗаписьПапки>, std::string> записи_пакетов(const std::string& имя) {
+  auto записи = пл::записи_папки(папка_пакетов());
+  if (записи) return std::move(*записи);
+  if (пл::вид_записи(папка_пакетов()) != пл::ВидЗаписи::Папка) return Неудача{сообщения::пакет_не_найден(имя)};
+  return Неудача{сообщения::не_прочитать_пакеты(текст_ошибки(записи.error()))};
+}
+
 }  // namespace
 
 ИтогКоманды команда_удалить(const std::string& имя, bool принудительно) {
   // The name becomes a path component: "..", "/" or "a/b" would reach outside `пакеты/`.
   auto проверка = проверить_путь_пакета(имя);
   if (!проверка) return Неудача{проверка.error()};
+  // Nothing was installed under a name install refuses; Windows would open a device for some.
+  if (!проверить_имя_пакета(имя)) return Неудача{сообщения::пакет_не_найден(имя)};
   // Through a link the removal would reach a folder outside the project.
   if (!не_ссылка_на_папку(папка_пакетов())) {
     return Неудача{сообщения::не_удалить(пл::соединить_пути(папка_пакетов(), имя), сообщения::папка_пакетов_ссылка())};
   }
-  if (пакет_установлен(имя)) return удалить_папку(имя, принудительно);
+  auto записи = записи_пакетов(имя);
+  if (!записи) return Неудача{std::move(записи).error()};
+  if (есть_запись(*записи, имя) && пакет_установлен(имя)) return удалить_папку(имя, принудительно);
+  if (!есть_запись(*записи, имя + ".код")) return Неудача{сообщения::пакет_не_найден(имя)};
   return удалить_файл(имя);
 }
 

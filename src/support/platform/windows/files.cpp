@@ -7,13 +7,16 @@
 #include <optional>
 #include <utility>
 
+#include "support/platform/windows/folder_entries.h"
 #include "support/platform/windows/wide.h"
 
 namespace тувра::платформа {
 namespace {
+using windows::НайденнаяЗапись;
 using windows::Описатель;
 using windows::в_utf16;
 using windows::в_utf8;
+using windows::вид_по_атрибутам;
 
 ОшибкаФайла ошибка_системы(DWORD код = GetLastError()) {
   const bool нет = код == ERROR_FILE_NOT_FOUND || код == ERROR_PATH_NOT_FOUND;
@@ -50,12 +53,6 @@ std::optional<BY_HANDLE_FILE_INFORMATION> сведения(HANDLE описате
   BY_HANDLE_FILE_INFORMATION данные{};
   if (!GetFileInformationByHandle(описатель, &данные)) return std::nullopt;
   return данные;
-}
-
-ВидЗаписи вид_по_атрибутам(DWORD атрибуты) {
-  if (атрибуты & FILE_ATTRIBUTE_REPARSE_POINT) return ВидЗаписи::Ссылка;
-  if (атрибуты & FILE_ATTRIBUTE_DIRECTORY) return ВидЗаписи::Папка;
-  return ВидЗаписи::Файл;
 }
 
 ВидЗаписи вид_открытого(HANDLE описатель) {
@@ -147,44 +144,57 @@ struct Родитель {
   return Пусто{};
 }
 
-// Read-only files (git makes its packs so) would refuse to go.
-void снять_только_чтение(const std::wstring& путь, DWORD атрибуты) {
-  if (атрибуты & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(путь.c_str(), атрибуты & ~FILE_ATTRIBUTE_READONLY);
+// The reparse tag stands in dwReserved0 of a reparse point's entry.
+НайденнаяЗапись найденная(const WIN32_FIND_DATAW& данные) {
+  const bool точка = (данные.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  return {std::wstring(данные.cFileName), данные.dwFileAttributes, точка ? данные.dwReserved0 : 0};
 }
 
-// One entry that is not a real folder with contents: a link or junction goes itself.
-bool удалить_одну(const std::wstring& путь, DWORD атрибуты) {
-  if (атрибуты & FILE_ATTRIBUTE_DIRECTORY) return RemoveDirectoryW(путь.c_str());
-  if (!(атрибуты & FILE_ATTRIBUTE_REPARSE_POINT)) снять_только_чтение(путь, атрибуты);
-  return DeleteFileW(путь.c_str());
-}
-
-struct Найдено {
-  std::wstring имя;
-  DWORD атрибуты;
+class НастоящаяСистема : public windows::СистемаПапок {
+ public:
+  ИтогФайла<std::vector<НайденнаяЗапись>> перечислить(const std::wstring& папка) override {
+    std::vector<НайденнаяЗапись> записи;
+    WIN32_FIND_DATAW данные{};
+    HANDLE поиск =
+        FindFirstFileExW((папка + L"\\*").c_str(), FindExInfoBasic, &данные, FindExSearchNameMatch, nullptr, 0);
+    if (поиск == INVALID_HANDLE_VALUE) {
+      const DWORD код = GetLastError();
+      if (код == ERROR_FILE_NOT_FOUND || код == ERROR_NO_MORE_FILES) return записи;
+      return Неудача{ошибка_системы(код)};
+    }
+    std::optional<ОшибкаФайла> сбой;
+    do {
+      const std::wstring_view имя = данные.cFileName;
+      if (имя != L"." && имя != L"..") записи.push_back(найденная(данные));
+    } while (FindNextFileW(поиск, &данные));
+    if (GetLastError() != ERROR_NO_MORE_FILES)
+      сбой = ОшибкаФайла{ПричинаОшибки::ЧтениеЗаписи, windows::текст_ошибки(GetLastError())};
+    FindClose(поиск);
+    if (сбой) return Неудача{std::move(*сбой)};
+    return записи;
+  }
+  bool удалить_папку(const std::wstring& путь) override { return RemoveDirectoryW(путь.c_str()); }
+  bool удалить_файл(const std::wstring& путь) override { return DeleteFileW(путь.c_str()); }
+  void снять_только_чтение(const std::wstring& путь, DWORD атрибуты) override {
+    SetFileAttributesW(путь.c_str(), атрибуты & ~FILE_ATTRIBUTE_READONLY);
+  }
+  DWORD последняя_ошибка() override { return GetLastError(); }
 };
 
-// The names in a folder, "." and ".." left out.
-ИтогФайла<std::vector<Найдено>> перечислить(const std::wstring& папка) {
-  std::vector<Найдено> записи;
-  WIN32_FIND_DATAW данные{};
-  HANDLE поиск =
-      FindFirstFileExW((папка + L"\\*").c_str(), FindExInfoBasic, &данные, FindExSearchNameMatch, nullptr, 0);
-  if (поиск == INVALID_HANDLE_VALUE) {
-    const DWORD код = GetLastError();
-    if (код == ERROR_FILE_NOT_FOUND || код == ERROR_NO_MORE_FILES) return записи;
-    return Неудача{ошибка_системы(код)};
+// One entry that is not a real folder with contents: a link or junction goes itself.
+bool удалить_одну(windows::СистемаПапок& система, const std::wstring& путь, DWORD атрибуты) {
+  if (атрибуты & FILE_ATTRIBUTE_DIRECTORY) return система.удалить_папку(путь);
+  // Read-only files (git makes its packs so) would refuse to go; a link's attributes would be set
+  // on what it leads to.
+  if ((атрибуты & FILE_ATTRIBUTE_READONLY) && !(атрибуты & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    система.снять_только_чтение(путь, атрибуты);
   }
-  std::optional<ОшибкаФайла> сбой;
-  do {
-    const std::wstring_view имя = данные.cFileName;
-    if (имя != L"." && имя != L"..") записи.push_back({std::wstring(имя), данные.dwFileAttributes});
-  } while (FindNextFileW(поиск, &данные));
-  if (GetLastError() != ERROR_NO_MORE_FILES)
-    сбой = ОшибкаФайла{ПричинаОшибки::ЧтениеЗаписи, windows::текст_ошибки(GetLastError())};
-  FindClose(поиск);
-  if (сбой) return Неудача{std::move(*сбой)};
-  return записи;
+  return система.удалить_файл(путь);
+}
+
+bool удалить_одну(const std::wstring& путь, DWORD атрибуты) {
+  НастоящаяСистема система;
+  return удалить_одну(система, путь, атрибуты);
 }
 
 // A descriptor that lets only the current user in, for a folder nobody else may enter.
@@ -341,11 +351,10 @@ bool путь_абсолютный(std::string_view путь) {
   const ВидЗаписи вид = вид_открытого(держать.get());
   if (вид == ВидЗаписи::Ссылка) return Неудача{своя(ПричинаОшибки::Ссылка)};
   if (вид != ВидЗаписи::Папка) return Неудача{ошибка_системы(ERROR_DIRECTORY)};
-  auto найдено = перечислить(папка);
+  НастоящаяСистема система;
+  auto найдено = система.перечислить(папка);
   if (!найдено) return Неудача{std::move(найдено).error()};
-  std::vector<ЗаписьПапки> записи;
-  for (const Найдено& н : *найдено) записи.push_back({в_utf8(н.имя), вид_по_атрибутам(н.атрибуты)});
-  return записи;
+  return windows::записи_из_найденных(*найдено);
 }
 
 ИтогФайла<Пусто> создать_папки(std::string_view путь) {
@@ -384,30 +393,8 @@ bool путь_абсолютный(std::string_view путь) {
     if (код == ERROR_FILE_NOT_FOUND || код == ERROR_PATH_NOT_FOUND) return Пусто{};
     return Неудача{ошибка_системы(код)};
   }
-  // Folders still to empty, each removed once its entries are gone; depth costs no stack.
-  struct Шаг {
-    std::wstring путь;
-    DWORD атрибуты;
-    bool раскрыт;
-  };
-  std::vector<Шаг> стопка{{корень, атрибуты, false}};
-  while (!стопка.empty()) {
-    Шаг& шаг = стопка.back();
-    const bool настоящая_папка =
-        (шаг.атрибуты & FILE_ATTRIBUTE_DIRECTORY) && !(шаг.атрибуты & FILE_ATTRIBUTE_REPARSE_POINT);
-    if (!настоящая_папка || шаг.раскрыт) {
-      if (!удалить_одну(шаг.путь, шаг.атрибуты) && GetLastError() != ERROR_FILE_NOT_FOUND)
-        return Неудача{ошибка_системы()};
-      стопка.pop_back();
-      continue;
-    }
-    шаг.раскрыт = true;
-    const std::wstring папка = шаг.путь;
-    auto записи = перечислить(папка);
-    if (!записи) return Неудача{std::move(записи).error()};
-    for (const Найдено& запись : *записи) стопка.push_back({папка + L"\\" + запись.имя, запись.атрибуты, false});
-  }
-  return Пусто{};
+  НастоящаяСистема система;
+  return windows::удалить_дерево_через(система, корень, атрибуты);
 }
 
 ИтогФайла<Пусто> удалить_запись(std::string_view путь) {
@@ -480,4 +467,45 @@ bool путь_абсолютный(std::string_view путь) {
   return Пусто{};
 }
 
+namespace windows {
+
+ВидЗаписи вид_по_атрибутам(DWORD атрибуты) {
+  if (атрибуты & FILE_ATTRIBUTE_REPARSE_POINT) return ВидЗаписи::Ссылка;
+  if (атрибуты & FILE_ATTRIBUTE_DIRECTORY) return ВидЗаписи::Папка;
+  return ВидЗаписи::Файл;
+}
+
+std::vector<ЗаписьПапки> записи_из_найденных(const std::vector<НайденнаяЗапись>& найденные) {
+  std::vector<ЗаписьПапки> записи;
+  for (const НайденнаяЗапись& н : найденные) записи.push_back({в_utf8(н.имя), вид_по_атрибутам(н.атрибуты)});
+  return записи;
+}
+
+ИтогФайла<Пусто> удалить_дерево_через(СистемаПапок& система, const std::wstring& корень, DWORD атрибуты) {
+  // Folders still to empty, each removed once its entries are gone; depth costs no stack.
+  struct Шаг {
+    std::wstring путь;
+    DWORD атрибуты;
+    bool раскрыт;
+  };
+  std::vector<Шаг> стопка{{корень, атрибуты, false}};
+  while (!стопка.empty()) {
+    Шаг& шаг = стопка.back();
+    if (вид_по_атрибутам(шаг.атрибуты) != ВидЗаписи::Папка || шаг.раскрыт) {
+      if (!удалить_одну(система, шаг.путь, шаг.атрибуты) && система.последняя_ошибка() != ERROR_FILE_NOT_FOUND)
+        return Неудача{ошибка_системы(система.последняя_ошибка())};
+      стопка.pop_back();
+      continue;
+    }
+    шаг.раскрыт = true;
+    const std::wstring папка = шаг.путь;
+    auto записи = система.перечислить(папка);
+    if (!записи) return Неудача{std::move(записи).error()};
+    for (const НайденнаяЗапись& запись : *записи)
+      стопка.push_back({папка + L"\\" + запись.имя, запись.атрибуты, false});
+  }
+  return Пусто{};
+}
+
+}  // namespace windows
 }  // namespace тувра::платформа
