@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -64,12 +65,12 @@ struct Парсер {
   bool тип_после_из = false;       // one-shot: the next type may be a genitive word
 
   std::size_t глубина = 0;  // current nesting, see УровеньВложенности
-  // How often the nesting limit was hit. Such an error ends the parse even inside a
-  // tentative reading, so that what a tentative reading finds depends on its position only.
-  std::size_t превышений_предела = 0;
-  // Positions of `<` where a tentative call with type arguments did not read; nested
-  // readings that fail would otherwise be retried once per enclosing level.
-  std::unordered_set<std::size_t> неудачные_пробы;
+  // Tentative readings under way (a call with type arguments, a statement's look-ahead):
+  // while there are any, a failure is no error of the parse and is remembered.
+  std::size_t пробных_чтений = 0;
+  // Readings that failed inside a tentative one, by position, what was read and the context
+  // flags (ключ_пробы): the same reading fails again there, so it is not tried twice.
+  std::unordered_set<std::uint64_t> неудачные_пробы;
 
   const Токен& текущий() const { return токены[позиция]; }
 
@@ -157,12 +158,58 @@ class ВременныйФлаг {
   bool прежнее_;
 };
 
-// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token;
-// counted in превышений_предела.
-ОшибкаРазбора ошибка_вложенности(Парсер& парсер);
+// Puts the parser's nesting back as it was on entry.
+class ВозвратГлубины {
+ public:
+  explicit ВозвратГлубины(Парсер& парсер) : парсер_(парсер), прежняя_(парсер.глубина) {}
+  ~ВозвратГлубины() { парсер_.глубина = прежняя_; }
+  ВозвратГлубины(const ВозвратГлубины&) = delete;
+  ВозвратГлубины& operator=(const ВозвратГлубины&) = delete;
+
+ private:
+  Парсер& парсер_;
+  std::size_t прежняя_;
+};
+
+// One tentative reading for as long as it lives.
+class ПробноеЧтение {
+ public:
+  explicit ПробноеЧтение(Парсер& парсер) : парсер_(парсер) { ++парсер_.пробных_чтений; }
+  ~ПробноеЧтение() { --парсер_.пробных_чтений; }
+  ПробноеЧтение(const ПробноеЧтение&) = delete;
+  ПробноеЧтение& operator=(const ПробноеЧтение&) = delete;
+
+ private:
+  Парсер& парсер_;
+};
+
+// What a remembered failure read from its position.
+enum class ВидПробы : std::uint8_t {
+  ТипыВУгловыхСкобках,  // `<типы>`, of a type or of a call
+  ТиповойВызов,         // `<типы>(аргументы)` after a name
+};
+
+// The key of a reading from the current position in неудачные_пробы.
+std::uint64_t ключ_пробы(const Парсер& парсер, ВидПробы вид);
+
+// Whether the reading is known to fail here; only inside a tentative reading, where the
+// failure's message is never shown.
+bool проба_известна_неудачной(const Парсер& парсер, ВидПробы вид);
+
+// Remembers a failed reading that started at `позиция` (inside a tentative reading only).
+void запомнить_неудачу(Парсер& парсер, std::size_t позиция, ВидПробы вид);
+
+// The error of a tentative reading that does not fit; it is never shown.
+ОшибкаРазбора ошибка_пробы(const Парсер& парсер);
+
+// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token.
+ОшибкаРазбора ошибка_вложенности(const Парсер& парсер);
 
 // One type as written; the parser then stands on the first token after it.
 Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);
+// `<типы>` with only commas between the types, the `<` current; the parser then stands after
+// the `>`. Inside a tentative reading a failure is remembered and not read again.
+Итог<СписокУзлов<СинтаксическийТип>, ОшибкаРазбора> разобрать_типы_в_угловых_скобках(Парсер& парсер);
 // The types after `из` (the caller has consumed it), separated by `и` or `,`.
 Итог<СписокУзлов<СинтаксическийТип>, ОшибкаРазбора> разобрать_аргументы_типа(Парсер& парсер);
 // One expression with the full operator ladder; stops before the first token that does not
