@@ -7,6 +7,7 @@
 #include <string>
 
 #include "completion.h"
+#include "constructs.h"
 #include "definition.h"
 #include "document_declarations.h"
 #include "hover.h"
@@ -75,6 +76,21 @@ void WordUnderCursor(benchmark::State& state) {
   }
 }
 
+// Hover on the name of the function that holds the construct (constructs.h): the document is
+// lexed and parsed whole, as for every request.
+void HoverConstruct(benchmark::State& state, тувра::конструкции::Построить построить) {
+  const std::string текст = построить();
+  for (auto _ : state) benchmark::DoNotOptimize(тувра::lsp::подсказка_при_наведении(текст, 0, 8));
+  state.counters["bytes"] = static_cast<double>(текст.size());
+}
+
+namespace к = тувра::конструкции;
+BENCHMARK_CAPTURE(HoverConstruct, сравнения_среди_аргументов, к::сравнения_среди_аргументов)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HoverConstruct, инструкции_имени, к::инструкции_имени)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HoverConstruct, цепочка_иначе_если_1100, к::цепочка_1100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HoverConstruct, цепочка_иначе_если_100000, к::цепочка_100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HoverConstruct, массив_за_пределом, к::массив_за_пределом)->Unit(benchmark::kMillisecond);
 BENCHMARK(Hover)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Completion)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Definition)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
