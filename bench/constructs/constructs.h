@@ -60,3 +60,16 @@ inline std::string цепочка_100000() { return цепочка_иначе_е
 using Построить = std::string (*)();
 
 }  // namespace тувра::конструкции
+
+// Registers `функция(state, построить)` once for each construct, under the construct's name.
+#define ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(функция)                                                                         \
+  BENCHMARK_CAPTURE(функция, сравнения_среди_аргументов, тувра::конструкции::сравнения_среди_аргументов)             \
+      ->Unit(benchmark::kMillisecond);                                                                               \
+  BENCHMARK_CAPTURE(функция, инструкции_имени, тувра::конструкции::инструкции_имени)->Unit(benchmark::kMillisecond); \
+  BENCHMARK_CAPTURE(функция, цепочка_иначе_если_1100, тувра::конструкции::цепочка_1100)                              \
+      ->Unit(benchmark::kMillisecond);                                                                               \
+  BENCHMARK_CAPTURE(функция, цепочка_иначе_если_100000, тувра::конструкции::цепочка_100000)                          \
+      ->Unit(benchmark::kMillisecond);                                                                               \
+  BENCHMARK_CAPTURE(функция, массив_за_пределом, тувра::конструкции::массив_за_пределом)->Unit(benchmark::kMillisecond)
+
+namespace тувра::конструкции {}  // namespace тувра::конструкции

@@ -61,8 +61,7 @@ std::string исходник(std::size_t байт) {
   return т;
 }
 
-void BM_Лексер(benchmark::State& состояние) {
-  const std::string текст = исходник(1 << 20);
+void лексировать(benchmark::State& состояние, const std::string& текст) {
   std::size_t токенов = 0;
   for (auto _ : состояние) {
     auto лексер = тувра::новый_лексер(текст);
@@ -77,31 +76,14 @@ void BM_Лексер(benchmark::State& состояние) {
   состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
   состояние.counters["токенов"] = static_cast<double>(токенов);
 }
+
+void BM_Лексер(benchmark::State& состояние) { лексировать(состояние, исходник(1 << 20)); }
 BENCHMARK(BM_Лексер)->Unit(benchmark::kMillisecond);
 
 // The documents of the parser's constructs (constructs.h), lexed.
 void BM_ЛексерКонструкции(benchmark::State& состояние, тувра::конструкции::Построить построить) {
-  const std::string текст = построить();
-  std::size_t токенов = 0;
-  for (auto _ : состояние) {
-    auto лексер = тувра::новый_лексер(текст);
-    auto итог = тувра::разбить_на_токены(лексер);
-    if (!итог) {
-      состояние.SkipWithError(итог.error().сообщение_ошибки.c_str());
-      return;
-    }
-    токенов = итог->size();
-    benchmark::DoNotOptimize(итог);
-  }
-  состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
-  состояние.counters["токенов"] = static_cast<double>(токенов);
+  лексировать(состояние, построить());
 }
-namespace к = тувра::конструкции;
-BENCHMARK_CAPTURE(BM_ЛексерКонструкции, сравнения_среди_аргументов, к::сравнения_среди_аргументов)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ЛексерКонструкции, инструкции_имени, к::инструкции_имени)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ЛексерКонструкции, цепочка_иначе_если_1100, к::цепочка_1100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ЛексерКонструкции, цепочка_иначе_если_100000, к::цепочка_100000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ЛексерКонструкции, массив_за_пределом, к::массив_за_пределом)->Unit(benchmark::kMillisecond);
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(BM_ЛексерКонструкции);
 
 }  // namespace

@@ -204,13 +204,7 @@ void DidChangeConstruct(benchmark::State& state, тувра::конструкц�
 
 }  // namespace
 
-namespace к = тувра::конструкции;
-BENCHMARK_CAPTURE(DidChangeConstruct, сравнения_среди_аргументов, к::сравнения_среди_аргументов)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DidChangeConstruct, инструкции_имени, к::инструкции_имени)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DidChangeConstruct, цепочка_иначе_если_1100, к::цепочка_1100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DidChangeConstruct, цепочка_иначе_если_100000, к::цепочка_100000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(DidChangeConstruct, массив_за_пределом, к::массив_за_пределом)->Unit(benchmark::kMillisecond);
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(DidChangeConstruct);
 BENCHMARK(RoundTripDidChange)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(HoverRequest)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(CompletionRequest)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

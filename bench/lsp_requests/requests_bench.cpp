@@ -84,13 +84,7 @@ void HoverConstruct(benchmark::State& state, тувра::конструкции:
   state.counters["bytes"] = static_cast<double>(текст.size());
 }
 
-namespace к = тувра::конструкции;
-BENCHMARK_CAPTURE(HoverConstruct, сравнения_среди_аргументов, к::сравнения_среди_аргументов)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(HoverConstruct, инструкции_имени, к::инструкции_имени)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(HoverConstruct, цепочка_иначе_если_1100, к::цепочка_1100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(HoverConstruct, цепочка_иначе_если_100000, к::цепочка_100000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(HoverConstruct, массив_за_пределом, к::массив_за_пределом)->Unit(benchmark::kMillisecond);
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(HoverConstruct);
 BENCHMARK(Hover)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Completion)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Definition)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

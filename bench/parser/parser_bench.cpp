@@ -129,13 +129,7 @@ void BM_РазборКонструкции(benchmark::State& состояние,
 
 }  // namespace
 
-namespace к = тувра::конструкции;
-BENCHMARK_CAPTURE(BM_РазборКонструкции, сравнения_среди_аргументов, к::сравнения_среди_аргументов)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_РазборКонструкции, инструкции_имени, к::инструкции_имени)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_РазборКонструкции, цепочка_иначе_если_1100, к::цепочка_1100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_РазборКонструкции, цепочка_иначе_если_100000, к::цепочка_100000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_РазборКонструкции, массив_за_пределом, к::массив_за_пределом)->Unit(benchmark::kMillisecond);
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(BM_РазборКонструкции);
 BENCHMARK(BM_ТолькоЛексер)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ЛексерИРазбор)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_РазборТокенов)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
