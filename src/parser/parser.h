@@ -4,10 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 #include <unordered_set>
 #include <vector>
 
@@ -31,6 +34,36 @@ struct ОжидающийОперанд {
   int уровень = 0;
 };
 
+// The statements of bodies being read, on one stack like the lists below, in a buffer laid
+// out so that the arena can take it over whole (Арена::принять_список): a long body at the
+// bottom of the stack, a function's, then joins the tree without a second copy. The buffer
+// grows by std::realloc, which moves a large one without copying its pages; statements hold
+// nothing that points into themselves, so their bytes may move.
+class СтекИнструкций {
+ public:
+  СтекИнструкций() = default;
+  ~СтекИнструкций() { std::free(буфер_); }
+  СтекИнструкций(const СтекИнструкций&) = delete;
+  СтекИнструкций& operator=(const СтекИнструкций&) = delete;
+
+  std::size_t size() const { return размер_; }
+  Инструкция* begin() const { return элементы(); }
+  Инструкция* end() const { return элементы() + размер_; }
+  void push_back(Инструкция&& инструкция);
+  // Drops the statements from `начало` on.
+  void обрезать(std::size_t начало) { размер_ = начало; }
+  // Gives the buffer with every statement on the stack to `арена` as one list and starts afresh.
+  СписокУзлов<Инструкция> отдать(Арена& арена);
+
+ private:
+  static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Инструкция>;
+  Инструкция* элементы() const { return reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_); }
+
+  void* буфер_ = nullptr;
+  std::size_t размер_ = 0;
+  std::size_t ёмкость_ = 0;
+};
+
 // Lists being read, one stack per element type shared by every level of nesting: a list
 // grows on top of its stack and moves into the arena when it is complete, so reading a list
 // costs no allocation of its own (see СборСписка). The operator ladder keeps its pending
@@ -38,16 +71,21 @@ struct ОжидающийОперанд {
 class Черновики {
  public:
   template <class Т>
-  std::vector<Т>& стек() {
-    return std::get<std::vector<Т>>(стеки_);
+  auto& стек() {
+    if constexpr (std::is_same_v<Т, Инструкция>) {
+      return инструкции_;
+    } else {
+      return std::get<std::vector<Т>>(стеки_);
+    }
   }
 
  private:
-  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Инструкция>, std::vector<Параметр>,
+  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Параметр>,
              std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>,
              std::vector<СигнатураМетода>, std::vector<Объявление>, std::vector<std::string_view>,
              std::vector<ОжидающийОперанд>>
       стеки_;
+  СтекИнструкций инструкции_;
 };
 
 struct Парсер {
@@ -125,22 +163,36 @@ class СборСписка {
  public:
   explicit СборСписка(Парсер& парсер)
       : стек_(парсер.черновики.стек<Т>()), арена_(парсер.арена), начало_(стек_.size()) {}
-  ~СборСписка() { стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end()); }
+  ~СборСписка() { обрезать(); }
   СборСписка(const СборСписка&) = delete;
   СборСписка& operator=(const СборСписка&) = delete;
 
   void добавить(Т&& элемент) { стек_.push_back(std::move(элемент)); }
   std::size_t size() const { return стек_.size() - начало_; }
-  Т& operator[](std::size_t номер) { return стек_[начало_ + номер]; }
+  Т& operator[](std::size_t номер) { return стек_.begin()[начало_ + номер]; }
 
   СписокУзлов<Т> готово() {
-    СписокУзлов<Т> список = арена_.список(std::span<Т>(стек_).subspan(начало_));
-    стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
+    if constexpr (std::is_same_v<Т, Инструкция>) {
+      // A long body alone on the stack is taken over rather than copied.
+      if (начало_ == 0 && стек_.size() >= длинный_список) return стек_.отдать(арена_);
+    }
+    СписокУзлов<Т> список = арена_.список(std::span<Т>(std::to_address(стек_.begin()) + начало_, size()));
+    обрезать();
     return список;
   }
 
  private:
-  std::vector<Т>& стек_;
+  static constexpr std::size_t длинный_список = 4096;
+
+  void обрезать() {
+    if constexpr (std::is_same_v<Т, Инструкция>) {
+      стек_.обрезать(начало_);
+    } else {
+      стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
+    }
+  }
+
+  std::remove_reference_t<decltype(std::declval<Парсер&>().черновики.template стек<Т>())>& стек_;
   Арена& арена_;
   std::size_t начало_;
 };

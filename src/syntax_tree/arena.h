@@ -67,8 +67,34 @@ class Арена {
   std::size_t занято() const { return занято_; }
 
  private:
-  struct Блок;
+  struct alignas(std::max_align_t) Блок {
+    Блок* прежний;
+    bool от_malloc;  // a buffer taken over by принять_список, freed with std::free
+  };
 
+ public:
+  // Where the elements of a list start in a buffer the arena may take over (принять_список):
+  // room for the arena's own record and the count come first.
+  template <class Т>
+  static constexpr std::size_t начало_списка_в_буфере = sizeof(Блок) + alignof(Т);
+
+  // Takes over `буфер` (from std::malloc or std::realloc) with `число` elements built from
+  // начало_списка_в_буфере<Т> on, and frees it with the arena: a long list built elsewhere
+  // becomes part of the tree without a copy.
+  template <class Т>
+  СписокУзлов<Т> принять_список(void* буфер, std::size_t число) {
+    static_assert(std::is_trivially_destructible_v<Т>, "the arena runs no destructors");
+    if (число > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+    auto* блок = ::new (буфер) Блок{блоки_, true};
+    блоки_ = блок;
+    auto* элементы = reinterpret_cast<Т*>(static_cast<char*>(буфер) + начало_списка_в_буфере<Т>);
+    const auto счёт = static_cast<std::uint32_t>(число);
+    std::memcpy(reinterpret_cast<char*>(элементы) - sizeof(счёт), &счёт, sizeof(счёт));
+    занято_ += число * sizeof(Т);
+    return СписокУзлов<Т>(элементы);
+  }
+
+ private:
   // Room for the elements of a list, after their count (which СписокУзлов reads there).
   template <class Т>
   Т* место_для(std::size_t число) {
