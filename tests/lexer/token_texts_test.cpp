@@ -92,9 +92,20 @@ TEST(ТекстыТокенов, ПеремещённыйСписокНеПиш�
 // pieces' borders and after moves, and the texts the list built stay.
 TEST(ТекстыТокенов, ОтпущенныеКускиНеТрогаютОстальные) {
   constexpr std::size_t токенов = 100000;
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on `"литерал" + строка`.
+  const auto текст_номер = [](std::size_t i) {
+    std::string т(i % 1000 == 0 ? "\t" : "x");
+    т.append(std::to_string(i));
+    return т;
+  };
   std::string исходник;
-  for (std::size_t i = 0; i < токенов; ++i)
-    исходник += i % 1000 == 0 ? "\"\\t" + std::to_string(i) + "\" " : "x" + std::to_string(i) + " ";
+  for (std::size_t i = 0; i < токенов; ++i) {
+    if (i % 1000 == 0) {
+      исходник.append("\"\\t").append(std::to_string(i)).append("\" ");
+    } else {
+      исходник.append(текст_номер(i)).append(" ");
+    }
+  }
   auto лексер = новый_лексер(исходник);
   auto итог = разбить_на_токены(лексер);
   ASSERT_TRUE(итог);
@@ -103,8 +114,7 @@ TEST(ТекстыТокенов, ОтпущенныеКускиНеТрогаю�
   for (const std::size_t до : {std::size_t{0}, std::size_t{10}, std::size_t{40000}, std::size_t{65536}, токенов}) {
     список.отпустить_до(до);
     for (std::size_t i = до; i < токенов; i += 997) {
-      const std::string ожидание = i % 1000 == 0 ? "\t" + std::to_string(i) : "x" + std::to_string(i);
-      ASSERT_EQ(список[i].вид.текст(), ожидание) << "token " << i << " after giving back up to " << до;
+      ASSERT_EQ(список[i].вид.текст(), текст_номер(i)) << "token " << i << " after giving back up to " << до;
     }
     EXPECT_EQ(список.back().вид.номер(), ВидТокена::КонецФайла);
   }
