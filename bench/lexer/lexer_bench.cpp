@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "constructs.h"
 #include "lexer/lexer.h"
 
 namespace {
@@ -60,8 +61,7 @@ std::string исходник(std::size_t байт) {
   return т;
 }
 
-void BM_Лексер(benchmark::State& состояние) {
-  const std::string текст = исходник(1 << 20);
+void лексировать(benchmark::State& состояние, const std::string& текст) {
   std::size_t токенов = 0;
   for (auto _ : состояние) {
     auto лексер = тувра::новый_лексер(текст);
@@ -76,6 +76,14 @@ void BM_Лексер(benchmark::State& состояние) {
   состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
   состояние.counters["токенов"] = static_cast<double>(токенов);
 }
+
+void BM_Лексер(benchmark::State& состояние) { лексировать(состояние, исходник(1 << 20)); }
 BENCHMARK(BM_Лексер)->Unit(benchmark::kMillisecond);
+
+// The documents of the parser's constructs (constructs.h), lexed.
+void BM_ЛексерКонструкции(benchmark::State& состояние, тувра::конструкции::Построить построить) {
+  лексировать(состояние, построить());
+}
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(BM_ЛексерКонструкции);
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "constructs.h"
 #include "memory_stream.h"
 #include "protocol.h"
 #include "server_process.h"
@@ -181,8 +182,29 @@ void PeakMemory(benchmark::State& state) {
   }
 }
 
+// One construct (constructs.h) in a server of its own: a didChange until its
+// publishDiagnostics, whatever they say, and the server's peak memory with it open.
+void DidChangeConstruct(benchmark::State& state, тувра::конструкции::Построить построить) {
+  const std::string текст = построить();
+  ПроцессСервера процесс;
+  процесс.отправить(
+      {{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", json::object()}}}});
+  процесс.отправить({{"jsonrpc", "2.0"}, {"method", "initialized"}, {"params", json::object()}});
+  процесс.следующее();
+  const std::string кадры[2] = {кадр_json(изменение(текст + "// 1\n", 2)), кадр_json(изменение(текст, 3))};
+  int i = 0;
+  for (auto _ : state) {
+    процесс.записать(кадры[i++ & 1]);
+    if (!процесс.следующее(std::chrono::seconds(120))) state.SkipWithError("no publishDiagnostics");
+  }
+  const long кб = пик_памяти_кб(процесс.pid());
+  state.counters["VmHWM_MB"] = static_cast<double>(кб) / 1024.0;
+  state.counters["times_document"] = static_cast<double>(кб) * 1024.0 / static_cast<double>(текст.size());
+}
+
 }  // namespace
 
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(DidChangeConstruct);
 BENCHMARK(RoundTripDidChange)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(HoverRequest)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(CompletionRequest)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

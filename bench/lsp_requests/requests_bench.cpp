@@ -7,6 +7,7 @@
 #include <string>
 
 #include "completion.h"
+#include "constructs.h"
 #include "definition.h"
 #include "document_declarations.h"
 #include "hover.h"
@@ -75,6 +76,15 @@ void WordUnderCursor(benchmark::State& state) {
   }
 }
 
+// Hover on the name of the function that holds the construct (constructs.h): the document is
+// lexed and parsed whole, as for every request.
+void HoverConstruct(benchmark::State& state, тувра::конструкции::Построить построить) {
+  const std::string текст = построить();
+  for (auto _ : state) benchmark::DoNotOptimize(тувра::lsp::подсказка_при_наведении(текст, 0, 8));
+  state.counters["bytes"] = static_cast<double>(текст.size());
+}
+
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(HoverConstruct);
 BENCHMARK(Hover)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Completion)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Definition)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "constructs.h"
 #include "lexer/lexer.h"
 #include "parser/front_end.h"
 #include "parser/parser.h"
@@ -104,13 +105,31 @@ void BM_ТолькоЛексер(benchmark::State& состояние) {
     тувра::Лексер лексер = тувра::новый_лексер(текст);
     auto токены = тувра::разбить_на_токены(лексер);
     if (!токены) std::abort();
-    benchmark::DoNotOptimize(токены->токены().data());
+    benchmark::DoNotOptimize(&токены->back());
   }
   состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
 }
 
+// One document around one construct (constructs.h): lexing, parsing and the index rewrite, or
+// the error the parse ends in; the tree's memory per byte of text.
+void BM_РазборКонструкции(benchmark::State& состояние, тувра::конструкции::Построить построить) {
+  const std::string текст = построить();
+  for (auto _ : состояние) {
+    auto программа = тувра::разобрать_текст(текст);
+    benchmark::DoNotOptimize(программа.has_value());
+  }
+  состояние.SetBytesProcessed(static_cast<std::int64_t>(состояние.iterations() * текст.size()));
+  const auto программа = тувра::разобрать_текст(текст);
+  состояние.counters["разобрано"] = программа.has_value() ? 1 : 0;
+  if (программа) {
+    состояние.counters["дерево_на_байт"] =
+        static_cast<double>(программа->арена.занято()) / static_cast<double>(текст.size());
+  }
+}
+
 }  // namespace
 
+ТУВРА_БЕНЧМАРКИ_КОНСТРУКЦИЙ(BM_РазборКонструкции);
 BENCHMARK(BM_ТолькоЛексер)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ЛексерИРазбор)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_РазборТокенов)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -2,35 +2,71 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <type_traits>
 #include <utility>
 
 namespace тувра {
 namespace {
+
+static_assert(std::is_trivially_destructible_v<Токен>, "pieces are given back without destructors");
 
 // Most lists keep a few short texts; one block holds many.
 constexpr std::size_t размер_блока = 4096;
 
 }  // namespace
 
-// The moved-from list gives up its free room too, so that it never writes into blocks it lost.
+СписокТокенов::СписокТокенов(const std::vector<Токен>& токены) {
+  reserve(токены.size());
+  for (const Токен& токен : токены) push_back(токен);
+}
+
+// The moved-from list gives up its pieces and its free room too, so that it never writes into
+// memory it lost.
 СписокТокенов::СписокТокенов(СписокТокенов&& другой) noexcept
-    : токены_(std::move(другой.токены_)),
+    : куски_(std::move(другой.куски_)),
+      размер_(std::exchange(другой.размер_, 0)),
+      отпущено_(std::exchange(другой.отпущено_, 0)),
       блоки_(std::move(другой.блоки_)),
       свободно_(std::exchange(другой.свободно_, nullptr)),
       осталось_(std::exchange(другой.осталось_, 0)) {
-  другой.токены_.clear();
+  другой.куски_.clear();
   другой.блоки_.clear();
 }
 
 СписокТокенов& СписокТокенов::operator=(СписокТокенов&& другой) noexcept {
   if (this == &другой) return *this;
-  токены_ = std::move(другой.токены_);
+  освободить();
+  куски_ = std::move(другой.куски_);
+  размер_ = std::exchange(другой.размер_, 0);
+  отпущено_ = std::exchange(другой.отпущено_, 0);
   блоки_ = std::move(другой.блоки_);
   свободно_ = std::exchange(другой.свободно_, nullptr);
   осталось_ = std::exchange(другой.осталось_, 0);
-  другой.токены_.clear();
+  другой.куски_.clear();
   другой.блоки_.clear();
   return *this;
+}
+
+СписокТокенов::~СписокТокенов() { освободить(); }
+
+void СписокТокенов::освободить() noexcept {
+  for (Токен* кусок : куски_) ::operator delete(кусок);
+  куски_.clear();
+}
+
+void СписокТокенов::push_back(const Токен& токен) {
+  const std::size_t место = размер_ & (в_куске - 1);
+  if (место == 0) куски_.push_back(static_cast<Токен*>(::operator new(в_куске * sizeof(Токен))));
+  ::new (куски_.back() + место) Токен(токен);
+  ++размер_;
+}
+
+void СписокТокенов::отпустить_до(std::size_t номер) {
+  for (const std::size_t целых = номер >> сдвиг_куска; отпущено_ < целых; ++отпущено_) {
+    ::operator delete(куски_[отпущено_]);
+    куски_[отпущено_] = nullptr;
+  }
 }
 
 std::string_view СписокТокенов::сохранить(std::string_view текст) {

@@ -10,8 +10,7 @@
 namespace тувра {
 
 // A literal's text, the token already consumed, as `ТекстЛит` or `ИнтерполированныйТекст`.
-// The parser places errors (at its current token), lends its nesting and learns of a nesting
-// limit hit inside; it does not move.
+// The parser places errors (at its current token) and lends its nesting; it does not move.
 Итог<УзелВыражения, ОшибкаРазбора> разобрать_текстовый_литерал(std::string_view текст, Парсер& парсер);
 
 // One embedded expression, read by a lexer and parser of its own that start `глубина` levels

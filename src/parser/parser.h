@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 #include <unordered_set>
 #include <vector>
 
@@ -30,6 +34,36 @@ struct ОжидающийОперанд {
   int уровень = 0;
 };
 
+// The statements of bodies being read, on one stack like the lists below, in a buffer laid
+// out so that the arena can take it over whole (Арена::принять_список): a long body at the
+// bottom of the stack, a function's, then joins the tree without a second copy. The buffer
+// grows by std::realloc, which moves a large one without copying its pages; statements hold
+// nothing that points into themselves, so their bytes may move.
+class СтекИнструкций {
+ public:
+  СтекИнструкций() = default;
+  ~СтекИнструкций() { std::free(буфер_); }
+  СтекИнструкций(const СтекИнструкций&) = delete;
+  СтекИнструкций& operator=(const СтекИнструкций&) = delete;
+
+  std::size_t size() const { return размер_; }
+  Инструкция* begin() const { return элементы(); }
+  Инструкция* end() const { return элементы() + размер_; }
+  void push_back(Инструкция&& инструкция);
+  // Drops the statements from `начало` on.
+  void обрезать(std::size_t начало) { размер_ = начало; }
+  // Gives the buffer with every statement on the stack to `арена` as one list and starts afresh.
+  СписокУзлов<Инструкция> отдать(Арена& арена);
+
+ private:
+  static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Инструкция>;
+  Инструкция* элементы() const { return reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_); }
+
+  void* буфер_ = nullptr;
+  std::size_t размер_ = 0;
+  std::size_t ёмкость_ = 0;
+};
+
 // Lists being read, one stack per element type shared by every level of nesting: a list
 // grows on top of its stack and moves into the arena when it is complete, so reading a list
 // costs no allocation of its own (see СборСписка). The operator ladder keeps its pending
@@ -37,16 +71,21 @@ struct ОжидающийОперанд {
 class Черновики {
  public:
   template <class Т>
-  std::vector<Т>& стек() {
-    return std::get<std::vector<Т>>(стеки_);
+  auto& стек() {
+    if constexpr (std::is_same_v<Т, Инструкция>) {
+      return инструкции_;
+    } else {
+      return std::get<std::vector<Т>>(стеки_);
+    }
   }
 
  private:
-  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Инструкция>, std::vector<Параметр>,
+  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Параметр>,
              std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>,
              std::vector<СигнатураМетода>, std::vector<Объявление>, std::vector<std::string_view>,
              std::vector<ОжидающийОперанд>>
       стеки_;
+  СтекИнструкций инструкции_;
 };
 
 struct Парсер {
@@ -64,12 +103,12 @@ struct Парсер {
   bool тип_после_из = false;       // one-shot: the next type may be a genitive word
 
   std::size_t глубина = 0;  // current nesting, see УровеньВложенности
-  // How often the nesting limit was hit. Such an error ends the parse even inside a
-  // tentative reading, so that what a tentative reading finds depends on its position only.
-  std::size_t превышений_предела = 0;
-  // Positions of `<` where a tentative call with type arguments did not read; nested
-  // readings that fail would otherwise be retried once per enclosing level.
-  std::unordered_set<std::size_t> неудачные_пробы;
+  // Tentative readings under way (a call with type arguments, a statement's look-ahead):
+  // while there are any, a failure is no error of the parse and is remembered.
+  std::size_t пробных_чтений = 0;
+  // Readings that failed inside a tentative one, by position, what was read and the context
+  // flags (ключ_пробы): the same reading fails again there, so it is not tried twice.
+  std::unordered_set<std::uint64_t> неудачные_пробы;
 
   const Токен& текущий() const { return токены[позиция]; }
 
@@ -124,22 +163,36 @@ class СборСписка {
  public:
   explicit СборСписка(Парсер& парсер)
       : стек_(парсер.черновики.стек<Т>()), арена_(парсер.арена), начало_(стек_.size()) {}
-  ~СборСписка() { стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end()); }
+  ~СборСписка() { обрезать(); }
   СборСписка(const СборСписка&) = delete;
   СборСписка& operator=(const СборСписка&) = delete;
 
   void добавить(Т&& элемент) { стек_.push_back(std::move(элемент)); }
   std::size_t size() const { return стек_.size() - начало_; }
-  Т& operator[](std::size_t номер) { return стек_[начало_ + номер]; }
+  Т& operator[](std::size_t номер) { return стек_.begin()[начало_ + номер]; }
 
   СписокУзлов<Т> готово() {
-    СписокУзлов<Т> список = арена_.список(std::span<Т>(стек_).subspan(начало_));
-    стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
+    if constexpr (std::is_same_v<Т, Инструкция>) {
+      // A long body alone on the stack is taken over rather than copied.
+      if (начало_ == 0 && стек_.size() >= длинный_список) return стек_.отдать(арена_);
+    }
+    СписокУзлов<Т> список = арена_.список(std::span<Т>(std::to_address(стек_.begin()) + начало_, size()));
+    обрезать();
     return список;
   }
 
  private:
-  std::vector<Т>& стек_;
+  static constexpr std::size_t длинный_список = 4096;
+
+  void обрезать() {
+    if constexpr (std::is_same_v<Т, Инструкция>) {
+      стек_.обрезать(начало_);
+    } else {
+      стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
+    }
+  }
+
+  std::remove_reference_t<decltype(std::declval<Парсер&>().черновики.template стек<Т>())>& стек_;
   Арена& арена_;
   std::size_t начало_;
 };
@@ -157,12 +210,58 @@ class ВременныйФлаг {
   bool прежнее_;
 };
 
-// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token;
-// counted in превышений_предела.
-ОшибкаРазбора ошибка_вложенности(Парсер& парсер);
+// Puts the parser's nesting back as it was on entry.
+class ВозвратГлубины {
+ public:
+  explicit ВозвратГлубины(Парсер& парсер) : парсер_(парсер), прежняя_(парсер.глубина) {}
+  ~ВозвратГлубины() { парсер_.глубина = прежняя_; }
+  ВозвратГлубины(const ВозвратГлубины&) = delete;
+  ВозвратГлубины& operator=(const ВозвратГлубины&) = delete;
+
+ private:
+  Парсер& парсер_;
+  std::size_t прежняя_;
+};
+
+// One tentative reading for as long as it lives.
+class ПробноеЧтение {
+ public:
+  explicit ПробноеЧтение(Парсер& парсер) : парсер_(парсер) { ++парсер_.пробных_чтений; }
+  ~ПробноеЧтение() { --парсер_.пробных_чтений; }
+  ПробноеЧтение(const ПробноеЧтение&) = delete;
+  ПробноеЧтение& operator=(const ПробноеЧтение&) = delete;
+
+ private:
+  Парсер& парсер_;
+};
+
+// What a remembered failure read from its position.
+enum class ВидПробы : std::uint8_t {
+  ТипыВУгловыхСкобках,  // `<типы>`, of a type or of a call
+  ТиповойВызов,         // `<типы>(аргументы)` after a name
+};
+
+// The key of a reading from the current position in неудачные_пробы.
+std::uint64_t ключ_пробы(const Парсер& парсер, ВидПробы вид);
+
+// Whether the reading is known to fail here; only inside a tentative reading, where the
+// failure's message is never shown.
+bool проба_известна_неудачной(const Парсер& парсер, ВидПробы вид);
+
+// Remembers a failed reading that started at `позиция` (inside a tentative reading only).
+void запомнить_неудачу(Парсер& парсер, std::size_t позиция, ВидПробы вид);
+
+// The error of a tentative reading that does not fit; it is never shown.
+ОшибкаРазбора ошибка_пробы(const Парсер& парсер);
+
+// "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token.
+ОшибкаРазбора ошибка_вложенности(const Парсер& парсер);
 
 // One type as written; the parser then stands on the first token after it.
 Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);
+// `<типы>` with only commas between the types, the `<` current; the parser then stands after
+// the `>`. Inside a tentative reading a failure is remembered and not read again.
+Итог<СписокУзлов<СинтаксическийТип>, ОшибкаРазбора> разобрать_типы_в_угловых_скобках(Парсер& парсер);
 // The types after `из` (the caller has consumed it), separated by `и` or `,`.
 Итог<СписокУзлов<СинтаксическийТип>, ОшибкаРазбора> разобрать_аргументы_типа(Парсер& парсер);
 // One expression with the full operator ladder; stops before the first token that does not

@@ -1,6 +1,7 @@
 #include "syntax_tree/arena.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace тувра {
@@ -12,10 +13,6 @@ constexpr std::size_t первый_блок = 4 * 1024;
 constexpr std::size_t наибольший_блок = 1024 * 1024;
 
 }  // namespace
-
-struct alignas(std::max_align_t) Арена::Блок {
-  Блок* прежний;
-};
 
 Арена::Арена(Арена&& другая) noexcept
     : блоки_(std::exchange(другая.блоки_, nullptr)),
@@ -40,7 +37,11 @@ struct alignas(std::max_align_t) Арена::Блок {
 void Арена::освободить() noexcept {
   while (блоки_ != nullptr) {
     Блок* прежний = блоки_->прежний;
-    ::operator delete(static_cast<void*>(блоки_));
+    if (блоки_->от_malloc) {
+      std::free(блоки_);
+    } else {
+      ::operator delete(static_cast<void*>(блоки_));
+    }
     блоки_ = прежний;
   }
   свободно_ = конец_ = nullptr;
@@ -53,6 +54,7 @@ void* Арена::из_нового_блока(std::size_t размер, std::si
   const std::size_t объём = отдельно ? нужно : std::max(следующий_размер_, нужно);
   auto* блок = static_cast<Блок*>(::operator new(объём));
   блок->прежний = блоки_;
+  блок->от_malloc = false;
   блоки_ = блок;
   char* начало = reinterpret_cast<char*>(блок) + sizeof(Блок);
   if (отдельно) {

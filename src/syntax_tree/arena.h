@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <span>
@@ -51,7 +52,7 @@ class Арена {
   СписокУзлов<Т> список(std::size_t число) {
     Т* элементы = место_для<Т>(число);
     for (std::size_t и = 0; и < число; ++и) ::new (элементы + и) Т();
-    return СписокУзлов<Т>(элементы, static_cast<std::uint32_t>(число));
+    return СписокУзлов<Т>(элементы);
   }
 
   // The elements, moved out of `откуда` (a finished list built elsewhere) into the arena.
@@ -59,22 +60,54 @@ class Арена {
   СписокУзлов<Т> список(std::span<Т> откуда) {
     Т* элементы = место_для<Т>(откуда.size());
     for (std::size_t и = 0; и < откуда.size(); ++и) ::new (элементы + и) Т(std::move(откуда[и]));
-    return СписокУзлов<Т>(элементы, static_cast<std::uint32_t>(откуда.size()));
+    return СписокУзлов<Т>(элементы);
   }
 
   // Bytes handed out so far, padding included; for measurements.
   std::size_t занято() const { return занято_; }
 
  private:
-  struct Блок;
+  struct alignas(std::max_align_t) Блок {
+    Блок* прежний;
+    bool от_malloc;  // a buffer taken over by принять_список, freed with std::free
+  };
 
+ public:
+  // Where the elements of a list start in a buffer the arena may take over (принять_список):
+  // room for the arena's own record and the count come first.
+  template <class Т>
+  static constexpr std::size_t начало_списка_в_буфере = sizeof(Блок) + alignof(Т);
+
+  // Takes over `буфер` (from std::malloc or std::realloc) with `число` elements built from
+  // начало_списка_в_буфере<Т> on, and frees it with the arena: a long list built elsewhere
+  // becomes part of the tree without a copy.
+  template <class Т>
+  СписокУзлов<Т> принять_список(void* буфер, std::size_t число) {
+    static_assert(std::is_trivially_destructible_v<Т>, "the arena runs no destructors");
+    if (число > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+    auto* блок = ::new (буфер) Блок{блоки_, true};
+    блоки_ = блок;
+    auto* элементы = reinterpret_cast<Т*>(static_cast<char*>(буфер) + начало_списка_в_буфере<Т>);
+    const auto счёт = static_cast<std::uint32_t>(число);
+    std::memcpy(reinterpret_cast<char*>(элементы) - sizeof(счёт), &счёт, sizeof(счёт));
+    занято_ += число * sizeof(Т);
+    return СписокУзлов<Т>(элементы);
+  }
+
+ private:
+  // Room for the elements of a list, after their count (which СписокУзлов reads there).
   template <class Т>
   Т* место_для(std::size_t число) {
     static_assert(std::is_trivially_destructible_v<Т>, "the arena runs no destructors");
+    static_assert(alignof(Т) >= alignof(std::uint32_t), "the count sits in the alignment before the elements");
     // More elements than a text under 4 GiB can give; memory would run out first anyway.
     if (число > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
     if (число == 0) return nullptr;
-    return static_cast<Т*>(выделить(число * sizeof(Т), alignof(Т)));
+    char* место = static_cast<char*>(выделить(alignof(Т) + число * sizeof(Т), alignof(Т)));
+    Т* элементы = reinterpret_cast<Т*>(место + alignof(Т));
+    const auto счёт = static_cast<std::uint32_t>(число);
+    std::memcpy(reinterpret_cast<char*>(элементы) - sizeof(счёт), &счёт, sizeof(счёт));
+    return элементы;
   }
 
   void* из_нового_блока(std::size_t размер, std::size_t выравнивание);

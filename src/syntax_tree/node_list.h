@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace тувра {
 
@@ -28,34 +29,48 @@ class Указатель {
   Т* узел_ = nullptr;
 };
 
+class Арена;
+
 // The children of a list field, in order: a view of elements that live in an arena, like
-// std::span. Its size fits 32 bits; no source text holds more items than that.
+// std::span. One pointer wide, since lists are in most nodes and most lists are short: the
+// arena keeps the count in the four bytes before the first element (see Арена::список). Its
+// size fits 32 bits; no source text holds more items than that.
 template <class Т>
 class СписокУзлов {
  public:
   СписокУзлов() = default;
-  СписокУзлов(Т* элементы, std::uint32_t размер) : элементы_(элементы), размер_(размер) {}
 
   Т* begin() const { return элементы_; }
-  Т* end() const { return элементы_ + размер_; }
-  std::size_t size() const { return размер_; }
-  bool empty() const { return размер_ == 0; }
+  Т* end() const { return элементы_ + size(); }
+  std::size_t size() const { return элементы_ == nullptr ? 0 : счёт(); }
+  bool empty() const { return элементы_ == nullptr; }
   Т& operator[](std::size_t номер) const { return элементы_[номер]; }
   Т& front() const { return элементы_[0]; }
-  Т& back() const { return элементы_[размер_ - 1]; }
+  Т& back() const { return элементы_[size() - 1]; }
 
   // Element by element, like std::vector.
   bool operator==(const СписокУзлов& другой) const {
-    if (размер_ != другой.размер_) return false;
-    for (std::uint32_t и = 0; и < размер_; ++и) {
+    const std::size_t размер = size();
+    if (размер != другой.size()) return false;
+    for (std::size_t и = 0; и < размер; ++и) {
       if (!(элементы_[и] == другой.элементы_[и])) return false;
     }
     return true;
   }
 
  private:
+  friend class Арена;
+
+  // `элементы` is null for an empty list, else preceded by its count.
+  explicit СписокУзлов(Т* элементы) : элементы_(элементы) {}
+
+  std::uint32_t счёт() const {
+    std::uint32_t число;
+    std::memcpy(&число, reinterpret_cast<const char*>(элементы_) - sizeof(число), sizeof(число));
+    return число;
+  }
+
   Т* элементы_ = nullptr;
-  std::uint32_t размер_ = 0;
 };
 
 }  // namespace тувра

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <variant>
 
 namespace тувра::lsp {
@@ -32,6 +33,25 @@ TEST(ПоискОбъявлений, FirstMatchInSourceOrder) {
   EXPECT_FALSE(найти_объявление(программа->программа, "К"));
   EXPECT_FALSE(найти_объявление(программа->программа, "внеш"));
   EXPECT_FALSE(найти_объявление(программа->программа, "поле"));
+}
+
+// Documents that the parse once refused or read again and again: the requests parse them and
+// find the declaration after them.
+TEST(РазборДокумента, LongConstructsParse) {
+  std::string цепочка = "функция ф(целое а)\n  если (а == 0)\n    вывести(0);\n";
+  for (int i = 1; i <= 100000; ++i) цепочка += "  иначе если (а == " + std::to_string(i) + ") вывести(1);\n";
+  цепочка += "  конец\nконец\n";
+  std::string сравнения = "функция ф()\n  вывести(а < а";
+  for (int i = 1; i < 1100; ++i) сравнения += ", а < а";
+  сравнения += ");\nконец\n";
+  std::string инструкции = "функция ф()\n";
+  for (int i = 0; i < 100000; ++i) инструкции += "  а;\n";
+  инструкции += "конец\n";
+  for (const std::string& документ : {цепочка, сравнения, инструкции}) {
+    const auto программа = разобрать_документ(документ + "функция после() конец\n");
+    ASSERT_TRUE(программа) << документ.substr(0, 40);
+    EXPECT_TRUE(найти_объявление(программа->программа, "после")) << документ.substr(0, 40);
+  }
 }
 
 }  // namespace

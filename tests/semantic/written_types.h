@@ -24,5 +24,8 @@ struct ЗаписанныйТип {
 
 // `целое` followed by `[1]` глубина times.
 std::string глубокий_массив(std::size_t глубина);
+// The type that text spells, built without the parser, whose nesting limit it may pass: deep
+// types also come from substitution.
+ЗаписанныйТип глубокий_записанный_массив(std::size_t глубина);
 
 }  // namespace тувра::тест

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <span>
 #include <string>
 #include <vector>
@@ -80,6 +82,27 @@ TEST(Арена, СписокЗабираетЭлементыПоПорядку)
   EXPECT_TRUE(арена.список(std::span<УзелВыражения>()).empty());
   const СписокУзлов<СинтаксическийТип> пустые = арена.список<СинтаксическийТип>(3);
   for (const auto& тип : пустые) EXPECT_EQ(тип_в_текст(тип), "целое");
+}
+
+// A buffer from malloc, taken over as a list among blocks of the arena's own, and freed with
+// them (the sanitizer build checks that it is freed once, and as what it was).
+TEST(Арена, ПринятыйБуферСтановитсяСписком) {
+  Арена арена;
+  арена.создать<std::int64_t>(1);
+  constexpr std::size_t число = 3;
+  void* буфер = std::malloc(Арена::начало_списка_в_буфере<УзелВыражения> + число * sizeof(УзелВыражения));
+  ASSERT_NE(буфер, nullptr);
+  auto* элементы =
+      reinterpret_cast<УзелВыражения*>(static_cast<char*>(буфер) + Арена::начало_списка_в_буфере<УзелВыражения>);
+  for (std::size_t и = 0; и < число; ++и)
+    ::new (элементы + и) УзелВыражения(УзелВыражения::ЦелоеЛит{static_cast<std::int64_t>(и)});
+  const СписокУзлов<УзелВыражения> список = арена.принять_список<УзелВыражения>(буфер, число);
+  const СписокУзлов<УзелВыражения> после = арена.список<УзелВыражения>(2);
+  ASSERT_EQ(список.size(), число);
+  EXPECT_EQ(отладочный_текст_выражения(список[2]), "ЦелоеЛит(2)");
+  EXPECT_EQ(после.size(), 2u);
+  Арена перемещённая(std::move(арена));
+  EXPECT_EQ(отладочный_текст_выражения(список.back()), "ЦелоеЛит(2)");
 }
 
 TEST(Арена, ПеремещениеОставляетУзлыНаМесте) {

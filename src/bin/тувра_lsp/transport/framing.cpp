@@ -100,7 +100,21 @@ std::string отладочный_вид(const ОшибкаВвода& ошибк
   }
 }
 
+// A document's text arrives whole in each message; keeping the buffer it grew would keep one
+// more copy of the largest document for as long as the server runs.
+void ЧтецКадров::отпустить_лишнее() {
+  const std::size_t остаток = конец_ - начало_;
+  const std::size_t обычный = размер_порции + запас_;
+  if (буфер_.size() <= 4 * обычный || остаток > размер_порции) return;
+  std::vector<char> новый(обычный);
+  std::memcpy(новый.data(), буфер_.data() + начало_, остаток);
+  буфер_ = std::move(новый);
+  начало_ = 0;
+  конец_ = остаток;
+}
+
 Итог<std::optional<std::string_view>, ОшибкаВвода> ЧтецКадров::следующий() {
+  отпустить_лишнее();
   std::optional<std::size_t> длина;
   for (bool первая = true;; первая = false) {
     auto строка = строка_заголовка();

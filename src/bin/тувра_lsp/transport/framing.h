@@ -53,6 +53,8 @@ class ЧтецКадров {
  private:
   // A header line without its line end, or nothing at the end of input before any byte of it.
   Итог<std::optional<std::string_view>, ОшибкаВвода> строка_заголовка();
+  // Gives back a buffer that one large body grew, once that body is no longer needed.
+  void отпустить_лишнее();
   // Makes at least `сколько` bytes past начало_ available; false at the end of input.
   Итог<bool, ОшибкаВвода> дочитать(std::size_t сколько);
 

@@ -37,6 +37,8 @@ json в_nlohmann(simdjson::dom::element элемент) {
 
 }  // namespace
 
+constexpr std::size_t наибольший_запас = std::size_t{1} << 20;
+
 struct ЧтецJson::Состояние {
   simdjson::dom::parser парсер;
 };
@@ -50,7 +52,11 @@ std::size_t запас_для_json() { return simdjson::SIMDJSON_PADDING; }
   simdjson::dom::element корень;
   const auto ошибка = состояние_->парсер.parse(текст.data(), текст.size(), false).get(корень);
   if (ошибка != simdjson::SUCCESS) return Неудача{std::string(simdjson::error_message(ошибка))};
-  return в_nlohmann(корень);
+  json значение = в_nlohmann(корень);
+  // The parser keeps a copy of every string of the largest message it read; a document's
+  // text is in the map already, so a big message's buffers go at once.
+  if (состояние_->парсер.capacity() > наибольший_запас) состояние_->парсер = simdjson::dom::parser();
+  return значение;
 }
 
 Итог<std::optional<Message>, ОшибкаВвода> прочитать_сообщение(ЧтецКадров& кадры, ЧтецJson& json) {
