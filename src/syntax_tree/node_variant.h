@@ -22,18 +22,21 @@ concept альтернатива_варианта = одна_из_альтерн
 template <class А, class Вариант>
 struct место_альтернативы;
 
+// Outside the class: clang evaluates no member of a class before the class is complete.
+template <class А, class... В>
+consteval std::size_t место_в_списке() {
+  constexpr bool совпадает[] = {std::is_same_v<А, В>...};
+  std::size_t место = sizeof...(В);
+  for (std::size_t номер = 0; номер < sizeof...(В); ++номер) {
+    if (совпадает[номер]) место = номер;
+  }
+  return место;
+}
+
 template <class А, class... В>
 struct место_альтернативы<А, std::variant<В...>> {
-  static consteval std::size_t найти() {
-    constexpr bool совпадает[] = {std::is_same_v<А, В>...};
-    std::size_t место = sizeof...(В);
-    for (std::size_t номер = 0; номер < sizeof...(В); ++номер) {
-      if (совпадает[номер]) место = номер;
-    }
-    return место;
-  }
   static_assert((std::is_same_v<А, В> + ...) == 1, "the type must be exactly one alternative of the variant");
-  static constexpr std::size_t значение = найти();
+  static constexpr std::size_t значение = место_в_списке<А, В...>();
 };
 
 // The index() of А in the variant: a switch over index() names its cases by type, so that
