@@ -8,6 +8,7 @@
 #include "package_install.h"
 #include "package_name.h"
 #include "support/platform/files.h"
+#include "support/platform/interruption.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -142,6 +143,8 @@ void предупредить_о_несравнимых(const std::string& им�
 
 ИтогШага обработать_очередь(СостояниеУстановки& с) {
   while (!с.очередь.empty()) {
+    // The command line reports the interruption; the text is never shown.
+    if (пл::прервано()) return Неудача{std::string()};
     const ЗапросЗависимости запрос = std::move(с.очередь.front());
     с.очередь.pop_front();
     if (auto проверка = проверить_имя_пакета(запрос.зависимость.имя); !проверка) return проверка;
@@ -181,6 +184,7 @@ void предупредить_о_несравнимых(const std::string& им�
   for (Зависимость& запись : *манифест) состояние.очередь.push_back({std::move(запись), std::nullopt});
 
   if (auto шаг = обработать_очередь(состояние); !шаг) return шаг;
+  if (пл::прервано()) return Неудача{std::string()};
   if (auto шаг = дописать_требуется_пакетами(состояние); !шаг) return шаг;
   if (auto шаг = записать_блокировку(состояние); !шаг) return шаг;
   напечатать_итог(состояние);

@@ -1,0 +1,147 @@
+// Ctrl-C, a terminal's hang-up or a plain kill while git works: the run ends the git it started
+// with everything below it, removes its clone folder and stops with the signal's status, leaving
+// the project as a run stopped at that moment leaves it.
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include <gmock/gmock.h>
+
+#include "program_fixture.h"
+
+namespace тувра::пакеты::испытания {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The fields of /proc/<номер>/stat after the command name: the state, then the parent.
+std::string сведения(pid_t номер) {
+  const std::string текст = прочитать("/proc/" + std::to_string(номер) + "/stat");
+  const std::size_t скобка = текст.rfind(')');
+  return скобка == std::string::npos ? std::string() : текст.substr(скобка + 2);
+}
+
+// Gone, or a zombie nobody has reaped yet.
+bool жив(pid_t номер) {
+  const std::string поля = сведения(номер);
+  return !поля.empty() && поля[0] != 'Z';
+}
+
+pid_t родитель(pid_t номер) {
+  const std::string поля = сведения(номер);
+  return поля.size() > 2 ? std::atoi(поля.c_str() + 2) : 0;
+}
+
+pid_t номер_из(const fs::path& файл) {
+  for (int i = 0; i < 3000; ++i) {
+    const std::string текст = прочитать(файл);
+    if (!текст.empty() && текст.back() == '\n') return std::stoi(текст);
+    std::this_thread::sleep_for(10ms);
+  }
+  return 0;
+}
+
+class Прерывание : public Программа {
+ protected:
+  // A git that starts a child, leaves half a clone and never ends; with `глухой` it ignores
+  // SIGTERM, and so does its child.
+  void медленный_git(bool глухой) {
+    const fs::path папка = корень_ / "медленный";
+    записать(папка / "git", "#!/bin/sh\n" + std::string(глухой ? "trap '' TERM\n" : "") +
+                                "for last in \"$@\"; do :; done\n"
+                                "mkdir -p \"$last/.git\" && echo '// часть' > \"$last/п.код\"\n"
+                                "sleep 600 &\n"
+                                "echo $! > '" +
+                                (корень_ / "потомок").string() +
+                                "'\n"
+                                "echo $$ > '" +
+                                (корень_ / "git").string() +
+                                "'\n"
+                                "echo $PPID > '" +
+                                (корень_ / "программа").string() +
+                                "'\n"
+                                "wait\n");
+    fs::permissions(папка / "git", fs::perms::owner_all);
+    путь_поиска_ = папка.string() + ":" + путь_поиска_;
+  }
+};
+
+TEST_F(Прерывание, СигналОстанавливаетGitИУбираетКлон) {
+  if (под_эмулятором()) GTEST_SKIP() << "the Windows program starts the bridge git.exe on WINEPATH, not a Linux git";
+  struct Случай {
+    int сигнал;
+    bool глухой;
+  };
+  for (const Случай& с : {Случай{SIGINT, true}, Случай{SIGTERM, false}, Случай{SIGHUP, false}}) {
+    SCOPED_TRACE(::strsignal(с.сигнал));
+    const std::string путь_поиска = путь_поиска_;
+    медленный_git(с.глухой);
+    манифест("п = git https://example.com/п версия=1.0.0\n");
+    записать(проект_ / "тувра.блокировка", "# прежняя\n");
+    записать(проект_ / "пакеты/старый/старый.код", "// старый\n");
+    const std::vector<std::string> было = файлы_под(проект_);
+    for (const char* файл : {"потомок", "git", "программа"}) fs::remove(корень_ / файл);
+
+    Вывод в;
+    std::thread запуск([&] { в = пакеты({"установить"}); });
+    const pid_t программа = номер_из(корень_ / "программа");
+    const pid_t git = номер_из(корень_ / "git");
+    const pid_t потомок = номер_из(корень_ / "потомок");
+    ASSERT_NE(программа, 0);
+    const fs::path клон = временная_ / ("тувра_пакет_" + std::to_string(программа));
+    EXPECT_TRUE(fs::exists(клон / "п.код"));
+    ::kill(программа, с.сигнал);
+    запуск.join();
+
+    EXPECT_FALSE(в.истекло);
+    EXPECT_EQ(в.код, 128 + с.сигнал) << в.stderr_;
+    EXPECT_EQ(в.stdout_, "Устанавливаю 'п' из https://example.com/п...\n");
+    EXPECT_EQ(в.stderr_, "");
+    for (int i = 0; i < 100 && (жив(git) || жив(потомок)); ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_FALSE(жив(git));
+    EXPECT_FALSE(жив(потомок));
+    EXPECT_FALSE(fs::exists(клон));
+    EXPECT_EQ(файлы_под(проект_), было);
+    EXPECT_EQ(прочитать(проект_ / "тувра.блокировка"), "# прежняя\n");
+    путь_поиска_ = путь_поиска;
+  }
+}
+
+// A run that waits for another's lock stops at once, and touches nothing.
+TEST_F(Прерывание, СигналВоВремяОжиданияЗамка) {
+  if (под_эмулятором()) GTEST_SKIP() << "Wine's Ctrl-C reaches the program through its console, not this signal";
+  медленный_git(false);
+  манифест("п = git https://example.com/п версия=1.0.0\n");
+  std::thread первый([&] { пакеты({"установить"}); });
+  const pid_t занявший = номер_из(корень_ / "программа");
+  ASSERT_NE(занявший, 0);
+  fs::remove(корень_ / "программа");
+
+  Вывод в;
+  const auto начало = std::chrono::steady_clock::now();
+  std::thread второй([&] { в = пакеты({"установить"}); });
+  // The second run is the other child of this process that runs the program.
+  std::this_thread::sleep_for(500ms);
+  for (const auto& запись : fs::directory_iterator("/proc")) {
+    const std::string имя = запись.path().filename().string();
+    if (имя.find_first_not_of("0123456789") != std::string::npos || std::stoi(имя) == занявший) continue;
+    if (родитель(std::stoi(имя)) == ::getpid() &&
+        прочитать(запись.path() / "cmdline").find("тувра_пакеты") != std::string::npos) {
+      ::kill(std::stoi(имя), SIGINT);
+    }
+  }
+  второй.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - начало, 4s);
+  EXPECT_EQ(в.код, 130);
+  EXPECT_EQ(в.stdout_, "");
+  EXPECT_EQ(в.stderr_, "");
+  ::kill(занявший, SIGTERM);
+  первый.join();
+}
+
+}  // namespace
+}  // namespace тувра::пакеты::испытания
