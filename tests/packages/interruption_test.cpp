@@ -2,6 +2,7 @@
 // with everything below it, removes its clone folder and stops with the signal's status, leaving
 // the project as a run stopped at that moment leaves it.
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -141,6 +142,48 @@ TEST_F(Прерывание, СигналВоВремяОжиданияЗамк�
   EXPECT_EQ(в.stderr_, "");
   ::kill(занявший, SIGTERM);
   первый.join();
+}
+
+// A killed run leaves its clone folder; the next install clears those of ended runs of this user,
+// and leaves what a running process or another user owns, links and anything else named alike.
+TEST_F(Прерывание, БрошенныеПапкиКлоновУбираются) {
+  if (под_эмулятором()) GTEST_SKIP() << "Windows process ids and owners are Wine's, not these";
+  // Ids of ended processes: each was reaped, and none gets reused in a moment.
+  std::vector<pid_t> ушедшие;
+  for (int i = 0; i < 3; ++i) {
+    const pid_t п = ::fork();
+    if (п == 0) ::_exit(0);
+    ::waitpid(п, nullptr, 0);
+    ушедшие.push_back(п);
+  }
+  const auto папка = [&](pid_t номер) { return временная_ / ("тувра_пакет_" + std::to_string(номер)); };
+  записать(папка(ушедшие[0]) / "п.код", "// брошено\n");
+  записать(папка(ушедшие[0]) / ".git/config", "");
+  записать(папка(::getpid()) / "п.код", "// работает\n");
+  записать(папка(ушедшие[1]) / "чужое", "");
+  ASSERT_EQ(::chown(папка(ушедшие[1]).c_str(), 65534, 65534), 0);
+  записать(корень_ / "цель/своё", "");
+  fs::create_symlink(корень_ / "цель", папка(ушедшие[2]));
+  const std::vector<std::string> похожие = {"тувра_пакет_", "тувра_пакет_12x", "тувра_пакет_-1",
+                                            "тувра_пакет_01.старый"};
+  for (const std::string& имя : похожие) записать(временная_ / имя / "ф", "");
+  записать(временная_ / ("тувра_пакет_" + std::to_string(ушедшие[0] + 1000000)), "файл");
+
+  auto& п = репозиторий("п").выпуск("п", "1.0.0");
+  манифест("п = git " + п.адрес() + " версия=1.0.0\n");
+  const Вывод в = пакеты({"установить"});
+  ASSERT_EQ(в.код, 0) << в.stderr_;
+  EXPECT_FALSE(fs::exists(папка(ушедшие[0])));
+  EXPECT_EQ(прочитать(папка(::getpid()) / "п.код"), "// работает\n");
+  EXPECT_TRUE(fs::exists(папка(ушедшие[1]) / "чужое"));
+  EXPECT_TRUE(fs::is_symlink(папка(ушедшие[2])));
+  EXPECT_TRUE(fs::exists(корень_ / "цель/своё"));
+  for (const std::string& имя : похожие) EXPECT_TRUE(fs::exists(временная_ / имя / "ф")) << имя;
+  EXPECT_TRUE(fs::exists(временная_ / ("тувра_пакет_" + std::to_string(ушедшие[0] + 1000000))));
+  // Nothing of the run itself stays either.
+  std::vector<std::string> свои;
+  for (const auto& запись : fs::directory_iterator(временная_)) свои.push_back(запись.path().filename().string());
+  EXPECT_EQ(свои.size(), 4u + похожие.size()) << ::testing::PrintToString(свои);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "clone_folder.h"
 #include "commands.h"
 #include "files.h"
 #include "install_state.h"
@@ -173,6 +174,7 @@ void предупредить_о_несравнимых(const std::string& им�
   if (auto создана = пл::создать_папки("пакеты"); !создана) {
     return Неудача{сообщения::папка_пакетов_не_создана(текст_ошибки(создана.error()))};
   }
+  убрать_брошенные_клоны();
   состояние.очередь.добавить(std::move(манифест).value(), std::nullopt);
 
   if (auto шаг = обработать_очередь(состояние); !шаг) return шаг;
