@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 #include <thread>
 
 #include <gmock/gmock.h>
@@ -35,6 +36,27 @@ bool жив(pid_t номер) {
 pid_t родитель(pid_t номер) {
   const std::string поля = сведения(номер);
   return поля.size() > 2 ? std::atoi(поля.c_str() + 2) : 0;
+}
+
+// The process of this test's run whose program is `программа`: the Windows program runs as a
+// process that Wine starts apart from the launcher's tree, but in the process group that the
+// run made for itself.
+pid_t программа_запуска(const std::string& программа) {
+  const auto группа = [](pid_t номер) {
+    std::istringstream поля(сведения(номер));
+    std::string состояние;
+    pid_t родитель = 0, группа = 0;
+    поля >> состояние >> родитель >> группа;
+    return группа;
+  };
+  for (const auto& запись : fs::directory_iterator("/proc")) {
+    const std::string имя = запись.path().filename().string();
+    if (имя.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string строка = прочитать(запись.path() / "cmdline");
+    if (строка.substr(0, строка.find('\0')) != программа) continue;
+    if (родитель(группа(std::stoi(имя))) == ::getpid()) return std::stoi(имя);
+  }
+  return 0;
 }
 
 pid_t номер_из(const fs::path& файл) {
@@ -71,13 +93,15 @@ class Прерывание : public Программа {
   }
 };
 
+// Under Wine the signal is Ctrl-C to the Windows program, which exits with STATUS_CONTROL_C_EXIT (Wine
+// keeps its low byte); the Linux git behind the bridge git.exe is beyond the reach of its job.
 TEST_F(Прерывание, СигналОстанавливаетGitИУбираетКлон) {
-  if (под_эмулятором()) GTEST_SKIP() << "the Windows program starts the bridge git.exe on WINEPATH, not a Linux git";
   struct Случай {
     int сигнал;
     bool глухой;
   };
   for (const Случай& с : {Случай{SIGINT, true}, Случай{SIGTERM, false}, Случай{SIGHUP, false}}) {
+    if (под_эмулятором() && с.сигнал != SIGINT) continue;
     SCOPED_TRACE(::strsignal(с.сигнал));
     const std::string путь_поиска = путь_поиска_;
     медленный_git(с.глухой);
@@ -89,23 +113,35 @@ TEST_F(Прерывание, СигналОстанавливаетGitИУбир
 
     Вывод в;
     std::thread запуск([&] { в = пакеты({"установить"}); });
-    const pid_t программа = номер_из(корень_ / "программа");
+    pid_t программа = номер_из(корень_ / "программа");
     const pid_t git = номер_из(корень_ / "git");
     const pid_t потомок = номер_из(корень_ / "потомок");
+    if (под_эмулятором()) программа = программа_запуска(std::getenv("TUVRA_PACKAGES_PROGRAM"));
     ASSERT_NE(программа, 0);
-    const fs::path клон = временная_ / ("тувра_пакет_" + std::to_string(программа));
-    EXPECT_TRUE(fs::exists(клон / "п.код"));
+    const auto клоны = [&] {
+      std::vector<std::string> найдено;
+      for (const auto& запись : fs::directory_iterator(временная_)) {
+        if (запись.path().filename().string().starts_with("тувра_пакет_")) найдено.push_back(запись.path().string());
+      }
+      return найдено;
+    };
+    ASSERT_EQ(клоны().size(), 1u);
+    EXPECT_TRUE(fs::exists(fs::path(клоны()[0]) / "п.код"));
     ::kill(программа, с.сигнал);
     запуск.join();
 
     EXPECT_FALSE(в.истекло);
-    EXPECT_EQ(в.код, 128 + с.сигнал) << в.stderr_;
+    EXPECT_EQ(в.код, под_эмулятором() ? 0x3A : 128 + с.сигнал) << в.stderr_;
     EXPECT_EQ(в.stdout_, "Устанавливаю 'п' из https://example.com/п...\n");
     EXPECT_EQ(в.stderr_, "");
+    if (под_эмулятором()) {
+      ::kill(git, SIGKILL);
+      ::kill(потомок, SIGKILL);
+    }
     for (int i = 0; i < 100 && (жив(git) || жив(потомок)); ++i) std::this_thread::sleep_for(10ms);
     EXPECT_FALSE(жив(git));
     EXPECT_FALSE(жив(потомок));
-    EXPECT_FALSE(fs::exists(клон));
+    EXPECT_TRUE(клоны().empty());
     EXPECT_EQ(файлы_под(проект_), было);
     EXPECT_EQ(прочитать(проект_ / "тувра.блокировка"), "# прежняя\n");
     путь_поиска_ = путь_поиска;
