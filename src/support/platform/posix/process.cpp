@@ -74,10 +74,11 @@ struct Ребёнок {
 
 enum class Ожидание { Готово, Истекло, Прервано };
 
-// Waits up to `сон` for the interruption pipe; true when an interruption has come.
-bool прерван_за(Часы::time_point срок, std::chrono::milliseconds сон) {
+// Waits `сон` for the interruption pipe; true when an interruption has come.
+bool прерван_за(std::chrono::microseconds сон) {
   pollfd сигнал{posix::сигнал_прерывания(), POLLIN, 0};
-  const int готово = ::poll(&сигнал, сигнал.fd >= 0 ? 1 : 0, миллисекунд_до(срок, сон));
+  const timespec время{0, static_cast<long>(std::chrono::nanoseconds(сон).count())};
+  const int готово = ::ppoll(&сигнал, сигнал.fd >= 0 ? 1 : 0, &время, nullptr);
   return готово > 0 || прервано();
 }
 
@@ -117,10 +118,10 @@ bool прерван_за(Часы::time_point срок, std::chrono::millisecond
 }
 
 Ожидание дождаться(Ребёнок& ребёнок, Часы::time_point срок) {
-  for (auto сон = std::chrono::milliseconds(1); !ребёнок.проверить();
-       сон = std::min(сон * 2, std::chrono::milliseconds(20))) {
+  for (auto сон = std::chrono::microseconds(200); !ребёнок.проверить();
+       сон = std::min(сон * 2, std::chrono::microseconds(20'000))) {
     if (Часы::now() >= срок) return Ожидание::Истекло;
-    if (прерван_за(срок, сон)) return Ожидание::Прервано;
+    if (прерван_за(сон)) return Ожидание::Прервано;
   }
   return Ожидание::Готово;
 }
