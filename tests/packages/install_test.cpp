@@ -460,6 +460,40 @@ TEST_F(Установка, ИменаРазличныеТолькоРегист�
   EXPECT_FALSE(fs::exists(проект_ / "пакеты/ЗЛОЙ"));
 }
 
+// One name in two Unicode spellings would be two packages that look alike (й as one character, и
+// with a combining breve): a name not in normal form C is refused before anything is touched, and
+// one that differs from another only in case and spelling once both are in that form is refused at
+// its turn; from a package's own manifest too.
+TEST_F(Установка, ОдноИмяВДвухЗаписяхЮникодаОтвергается) {
+  auto& a = репозиторий("a").выпуск("a", "1.0.0");
+  auto& b = репозиторий("b").выпуск("b", "1.0.0");
+  const std::string кНеNfc =
+      "' только регистром букв и записью символов Юникода — в macOS, которая приводит имена к одной форме, у них "
+      "была бы одна папка внутри 'пакеты/'\n";
+  манифест("\u0439 = git " + a.адрес() + "\n\u0438\u0306 = git " + b.адрес() + "\n");
+  Вывод в = пакеты({"установить"});
+  EXPECT_EQ(в.код, 1);
+  EXPECT_EQ(в.stdout_, "");
+  EXPECT_EQ(в.stderr_,
+            "Ошибка: недопустимое имя пакета '\u0438\u0306': имя не в нормальной форме Юникода NFC — macOS и многие "
+            "редакторы записали бы те же буквы иначе, и у пакета было бы два разных имени\n");
+  EXPECT_FALSE(fs::exists(проект_ / "пакеты"));
+
+  манифест("\u0130 = git " + a.адрес() + "\ni\u0307 = git " + b.адрес() + "\n");
+  в = пакеты({"установить"});
+  EXPECT_EQ(в.код, 1);
+  EXPECT_EQ(в.stderr_, "Ошибка: недопустимое имя пакета 'i\u0307': имя отличается от имени пакета '\u0130" + кНеNfc);
+  EXPECT_EQ(файлы_под(проект_ / "пакеты"), (std::vector<std::string>{"\u0130/.метаданные", "\u0130/a.код"}));
+
+  auto& с = репозиторий("с").файл("с.код", "").файл("тувра.зависимости", "\u0438\u0306 = git " + b.адрес() + "\n");
+  с.коммит();
+  манифест("\u0439 = git " + с.адрес() + "\n");
+  в = пакеты({"установить"});
+  EXPECT_EQ(в.код, 1);
+  EXPECT_THAT(в.stderr_, StartsWith("Ошибка: недопустимое имя пакета '\u0438\u0306': имя не в нормальной форме"));
+  EXPECT_FALSE(fs::exists(проект_ / "пакеты/\u0438\u0306"));
+}
+
 TEST_F(Установка, ЗначенияСМинусомНеСтановятсяПараметрамиGit) {
   auto& a = репозиторий("a").файл("a.код", "").коммит();
   const fs::path след = корень_ / "след";

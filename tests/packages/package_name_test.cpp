@@ -105,8 +105,10 @@ TEST(ИмяПакета, РегистрБукв) {
   const std::vector<std::string> выбранные = {"Сеть", "ёлка", "ǅ", "straße", "\U0001D400"};
   const std::vector<std::pair<std::string, std::string>> одна_папка = {
       {"сеть", "Сеть"}, {"СЕТЬ", "Сеть"}, {"Ёлка", "ёлка"}, {"ǆ", "ǅ"}, {"STRAßE", "straße"}};
+  РазличимыеИмена имена;
+  for (const std::string& имя : выбранные) ASSERT_TRUE(имена.добавить(имя).has_value()) << имя;
   for (const auto& [имя, другое] : одна_папка) {
-    auto итог = проверить_регистр_имени(имя, выбранные);
+    auto итог = РазличимыеИмена(имена).добавить(имя);
     ASSERT_FALSE(итог.has_value()) << имя;
     EXPECT_EQ(итог.error(), "недопустимое имя пакета '" + имя + "': имя отличается от имени пакета '" + другое +
                                 "' только регистром букв — в Windows у них была бы одна папка внутри 'пакеты/'");
@@ -114,8 +116,45 @@ TEST(ИмяПакета, РегистрБукв) {
   // The same name again is the same package; full case folding (ß → SS) and letters outside the
   // Basic Multilingual Plane are not compared by Windows.
   for (const std::string имя : {"Сеть", "strasse", "STRASSE", "\U0001D41A", "сети", "елка"}) {
-    EXPECT_TRUE(проверить_регистр_имени(имя, выбранные).has_value()) << имя;
+    EXPECT_TRUE(РазличимыеИмена(имена).добавить(имя).has_value()) << имя;
   }
+}
+
+// macOS and many editors bring names to Unicode normal form C: a name written otherwise would
+// become another name there, and two spellings of one name would be two packages.
+TEST(ИмяПакета, НормальнаяФормаЮникода) {
+  const std::vector<std::string> не_в_nfc = {
+      "\u0438\u0306",        // и and a combining breve: й written as two characters
+      "e\u0301clair",        // é likewise
+      "\u212B",              // the angstrom sign, which NFC makes Å
+      "a\u0301\u0323",       // two marks in the wrong order
+      "\u0439\u0438\u0306",  // й twice, once in each spelling
+  };
+  for (const std::string& имя : не_в_nfc) {
+    auto итог = проверить_имя_пакета(имя);
+    ASSERT_FALSE(итог.has_value()) << имя;
+    EXPECT_EQ(итог.error(), "недопустимое имя пакета '" + имя +
+                                "': имя не в нормальной форме Юникода NFC — macOS и многие редакторы записали бы те "
+                                "же буквы иначе, и у пакета было бы два разных имени");
+  }
+  for (const std::string имя : {"\u0439", "\u00E9clair", "\u00C5", "\u1EA1\u0301", "i\u0307", "\u0131\u0301"}) {
+    EXPECT_TRUE(проверить_имя_пакета(имя).has_value()) << имя;
+  }
+
+  // Names that Windows keeps apart, but that are one name once upper-cased and brought to that
+  // form: i with a dot above as two characters, and the capital İ; ı with an acute, and í.
+  РазличимыеИмена имена;
+  ASSERT_TRUE(имена.добавить("\u0130").has_value());
+  ASSERT_TRUE(имена.добавить("\u00ED").has_value());
+  for (const auto& [имя, другое] :
+       std::vector<std::pair<std::string, std::string>>{{"i\u0307", "\u0130"}, {"\u0131\u0301", "\u00ED"}}) {
+    auto итог = РазличимыеИмена(имена).добавить(имя);
+    ASSERT_FALSE(итог.has_value()) << имя;
+    EXPECT_EQ(итог.error(), "недопустимое имя пакета '" + имя + "': имя отличается от имени пакета '" + другое +
+                                "' только регистром букв и записью символов Юникода — в macOS, которая приводит "
+                                "имена к одной форме, у них была бы одна папка внутри 'пакеты/'");
+  }
+  EXPECT_TRUE(РазличимыеИмена(имена).добавить("i").has_value());
 }
 
 }  // namespace

@@ -16,8 +16,8 @@
 #include <gtest/gtest.h>
 
 #include "support/platform/environment.h"
-#include "support/platform/file_lock.h"
 #include "support/platform/files.h"
+#include "support/platform/folder_lock.h"
 #include "support/platform/process.h"
 
 namespace тувра::платформа {
@@ -91,25 +91,25 @@ TEST_F(Платформа, ПределВремениКончаетВсёЧто�
 }
 
 TEST_F(Платформа, ЗамокДержитОдинВладелец) {
-  const std::string путь = (корень_ / "замок").string();
-  auto первый = занять_файл(путь, 0ms);
+  const fs::path папка = корень_ / "проект";
+  fs::create_directory(папка);
+  auto первый = занять_папку(папка.string(), 0ms);
   ASSERT_TRUE(первый.has_value());
-  auto второй = занять_файл(путь, 200ms);
+  auto второй = занять_папку(папка.string(), 200ms);
   ASSERT_FALSE(второй.has_value());
   EXPECT_EQ(второй.error().причина, ПричинаОшибки::Занято);
   { auto отпущен = std::move(первый).value(); }
-  EXPECT_TRUE(занять_файл(путь, 0ms).has_value());
+  EXPECT_TRUE(занять_папку(папка.string(), 0ms).has_value());
+  // The lock is the folder's own: nothing is made in it or beside it.
+  EXPECT_TRUE(fs::is_empty(папка));
+  EXPECT_EQ(std::distance(fs::directory_iterator(корень_), fs::directory_iterator()), 1);
 
-  // A link or a pipe in place of the lock file is refused at once, never opened as one.
-  fs::create_symlink(корень_ / "куда", корень_ / "ссылка");
-  auto ссылка = занять_файл((корень_ / "ссылка").string(), 0ms);
-  ASSERT_FALSE(ссылка.has_value());
-  EXPECT_EQ(ссылка.error().причина, ПричинаОшибки::Ссылка);
-  EXPECT_FALSE(fs::exists(корень_ / "куда"));
-  ASSERT_EQ(::mkfifo((корень_ / "канал").c_str(), 0600), 0);
-  auto канал = занять_файл((корень_ / "канал").string(), 0ms);
-  ASSERT_FALSE(канал.has_value());
-  EXPECT_EQ(канал.error().причина, ПричинаОшибки::НеОбычныйФайл);
+  // What is no folder cannot be taken, and is not made.
+  std::ofstream(корень_ / "файл") << "";
+  for (const fs::path& не_папка : {корень_ / "нет", корень_ / "файл"}) {
+    EXPECT_FALSE(занять_папку(не_папка.string(), 0ms).has_value()) << не_папка;
+  }
+  EXPECT_FALSE(fs::exists(корень_ / "нет"));
 }
 
 TEST_F(Платформа, ЧерновикЗаменыУзнаётсяТочно) {

@@ -30,15 +30,17 @@ TEST(ПоискВКаталоге, ЗапросВНижнемРегистреП�
 }
 
 TEST(ПоискВКаталоге, ТочноеИмяВсеСовпадения) {
-  const std::vector<Зависимость> каталог = {{"а", "1", std::nullopt, std::nullopt, std::nullopt},
-                                            {"А", "2", std::nullopt, std::nullopt, std::nullopt},
-                                            {"а", "3", std::nullopt, std::nullopt, std::nullopt},
-                                            {"аб", "4", std::nullopt, std::nullopt, std::nullopt}};
+  const std::string каталог = "а = git 1\nА = git 2\n# а = git 0\nа = git 3\nаб = git 4\n";
   const auto найдено = найти_в_каталоге(каталог, "а");
-  ASSERT_EQ(найдено.size(), 2u);
-  EXPECT_EQ(найдено[0]->источник, "1");
-  EXPECT_EQ(найдено[1]->источник, "3");
-  EXPECT_TRUE(найти_в_каталоге(каталог, "б").empty());
+  ASSERT_TRUE(найдено.has_value());
+  EXPECT_EQ(найдено->сколько, 2u);
+  ASSERT_TRUE(найдено->первая.has_value());
+  EXPECT_EQ(найдено->первая->источник, "1");
+  EXPECT_EQ(найти_в_каталоге(каталог, "б")->сколько, 0u);
+  EXPECT_FALSE(найти_в_каталоге(каталог, "б")->первая.has_value());
+  // A bad line fails the look-up, also after a match.
+  EXPECT_EQ(найти_в_каталоге(каталог + "а git 5\n", "а").error(),
+            "строка 6: ожидался формат 'имя = git URL [ветка=ИМЯ] [описание=\"текст\"]', получено: 'а git 5'");
 }
 
 TEST(ДописываниеВМанифест, ИмяУжеЕсть) {

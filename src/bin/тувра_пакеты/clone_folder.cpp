@@ -1,17 +1,52 @@
 #include "clone_folder.h"
 
+#include <cstdint>
+#include <optional>
+
 #include "files.h"
 #include "messages.h"
 #include "support/platform/environment.h"
 #include "support/platform/files.h"
+#include "support/platform/ownership.h"
+#include "text.h"
 
 namespace тувра::пакеты {
 namespace пл = платформа;
+namespace {
+
+constexpr std::string_view кПриставка = "тувра_пакет_";
+
+// The process id in a clone folder's name.
+std::optional<std::uint64_t> номер_в_имени(std::string_view имя) {
+  if (!начинается_с(имя, кПриставка)) return std::nullopt;
+  const std::string_view цифры = имя.substr(кПриставка.size());
+  if (цифры.empty() || цифры.size() > 19 || цифры.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  std::uint64_t номер = 0;
+  for (char цифра : цифры) номер = номер * 10 + static_cast<std::uint64_t>(цифра - '0');
+  return номер;
+}
+
+// The folder is first moved to this run's own name, then its process is asked again: one that got
+// the same id meanwhile, and made its folder in that moment, gets it back untouched.
+void убрать_брошенный(const std::string& путь, std::uint64_t номер, const std::string& своя) {
+  if (!пл::своя_папка(путь) || пл::процесс_жив(номер)) return;
+  удалить_тихо(своя);
+  if (!пл::переименовать_папку(путь, своя)) return;
+  if (пл::процесс_жив(номер)) {
+    (void)пл::переименовать_папку(своя, путь);
+    return;
+  }
+  удалить_тихо(своя);
+}
+
+}  // namespace
 
 Итог<std::string, std::string> временная_папка() {
   auto корень = пл::временная_папка();
   if (!корень) return Неудача{сообщения::нет_временной_папки(корень.error())};
-  return пл::соединить_пути(*корень, "тувра_пакет_" + std::to_string(пл::номер_процесса()));
+  return пл::соединить_пути(*корень, std::string(кПриставка) + std::to_string(пл::номер_процесса()));
 }
 
 Итог<Пусто, std::string> пересоздать_временную_папку(const std::string& папка) {
@@ -20,6 +55,19 @@ namespace пл = платформа;
     return Неудача{сообщения::не_создать_временную_папку(папка, текст_ошибки(создана.error()))};
   }
   return Пусто{};
+}
+
+void убрать_брошенные_клоны() {
+  auto корень = пл::временная_папка();
+  auto своя = временная_папка();
+  if (!корень || !своя) return;
+  auto записи = пл::записи_папки(*корень);
+  if (!записи) return;
+  for (const пл::ЗаписьПапки& запись : *записи) {
+    const std::optional<std::uint64_t> номер = номер_в_имени(запись.имя);
+    if (!номер || *номер == пл::номер_процесса() || запись.вид != пл::ВидЗаписи::Папка) continue;
+    убрать_брошенный(пл::соединить_пути(*корень, запись.имя), *номер, *своя);
+  }
 }
 
 void удалить_тихо(const std::string& папка) { (void)пл::удалить_дерево(папка); }

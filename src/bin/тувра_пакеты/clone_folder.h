@@ -15,6 +15,10 @@ namespace тувра::пакеты {
 // else makes the creation fail.
 Итог<Пусто, std::string> пересоздать_временную_папку(const std::string& папка);
 
+// Removes the clone folders of this user's runs that ended without clearing up (killed, or cut off
+// with the power); one of a process that still runs, or another user's, stays. Failures are ignored.
+void убрать_брошенные_клоны();
+
 // Removes the folder with everything in it; a failure is ignored.
 void удалить_тихо(const std::string& папка);
 

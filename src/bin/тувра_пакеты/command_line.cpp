@@ -3,9 +3,11 @@
 #include <optional>
 #include <utility>
 
+#include "clone_folder.h"
 #include "commands.h"
 #include "messages.h"
 #include "project_lock.h"
+#include "support/platform/interruption.h"
 #include "text.h"
 
 namespace тувра::пакеты {
@@ -62,11 +64,19 @@ std::optional<ИтогКоманды> выполнить(const std::vector<std::
 struct Исход {
   int код = 0;
   bool ошибка_напечатана = false;
+  bool прервано = false;  // the status says so; lost output cannot change it
 };
 
 Исход ошибка(std::string_view текст) {
   std::cerr << сообщения::строка_ошибки(текст);
   return {1, true};
+}
+
+// The command stopped at a safe point, whatever it returned; its git is ended already, and the
+// clone folder goes like after a finished install.
+Исход прерванный() {
+  if (auto папка = временная_папка()) удалить_тихо(*папка);
+  return {платформа::код_прерывания(), true, true};
 }
 
 Исход выполнить_команду(const std::vector<std::string>& аргументы) {
@@ -85,6 +95,7 @@ struct Исход {
     показать_справку();
     return {1, false};
   }
+  if (платформа::прервано()) return прерванный();
   std::cout.flush();
   // Errors quote manifest lines, URLs and git's messages.
   if (!*итог) return ошибка(для_терминала(итог->error()));
@@ -97,6 +108,7 @@ struct Исход {
 int главная_менеджера_пакетов(const std::vector<std::string>& аргументы) {
   Исход исход = выполнить_команду(аргументы);
   std::cout.flush();
+  if (исход.прервано) return исход.код;
   if (!std::cout) {
     if (!исход.ошибка_напечатана) ошибка(сообщения::вывод_не_записан());
     исход.код = 1;

@@ -16,12 +16,13 @@ namespace тувра::пакеты {
 inline constexpr std::chrono::minutes кПределGit{10};
 
 struct ВыводGit {
-  int код_выхода = -1;   // -1 when git was ended by a signal or by the time limit
-  bool истекло = false;  // git was stopped after кПределGit
-  std::string вывод;     // standard output, UTF-8 with invalid bytes replaced
-  std::string ошибки;    // standard error, likewise
+  int код_выхода = -1;    // -1 when git was ended by a signal or by the time limit
+  bool истекло = false;   // git was stopped after кПределGit
+  bool прервано = false;  // git was stopped, or never started, for an interruption of this program
+  std::string вывод;      // standard output, UTF-8 with invalid bytes replaced
+  std::string ошибки;     // standard error, likewise
 
-  bool успех() const { return код_выхода == 0 && !истекло; }
+  bool успех() const { return код_выхода == 0 && !истекло && !прервано; }
   // What a failure message shows: git's standard error, or why git was stopped.
   std::string причина() const;
 };

@@ -7,6 +7,7 @@
 #include "files.h"
 #include "git.h"
 #include "index_copy.h"
+#include "line_format.h"
 #include "local_repository.h"
 #include "messages.h"
 #include "settings.h"
@@ -100,7 +101,10 @@ bool запись_есть(const std::string& путь) { return сведени�
 
   auto каталог = прочитать_каталог(папка);
   if (!каталог) return Неудача{каталог.error()};
-  std::cout << сообщения::индекс_готов(каталог->size());
+  std::size_t записей = 0;
+  auto обход = обойти_зависимости(*каталог, [&](const Зависимость&) { ++записей; });
+  if (!обход) return Неудача{std::move(обход).error()};
+  std::cout << сообщения::индекс_готов(записей);
   return Пусто{};
 }
 
@@ -112,7 +116,7 @@ bool запись_есть(const std::string& путь) { return сведени�
   // The catalog comes from the index's repository: a link in it is refused, not followed.
   auto текст = прочитать_текст(папка_индекса, std::string(кИмяКаталога));
   if (!текст) return Неудача{сообщения::не_прочитать_файл(путь, текст.error())};
-  return разобрать_зависимости(*текст);
+  return текст;
 }
 
 Итог<Каталог, std::string> открыть_индекс() {

@@ -3,16 +3,16 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "line_format.h"
 #include "support/expected.h"
 
 namespace тувра::пакеты {
 
-using Каталог = std::vector<Зависимость>;
+// The catalog's text, in the line format. Its readers take it line by line (обойти_зависимости)
+// and keep only what they show: a catalog of many short lines costs no record per line.
+using Каталог = std::string;
 
-// The catalog of an index copy, in file order.
+// The catalog of an index copy.
 Итог<Каталог, std::string> прочитать_каталог(const std::string& папка_индекса);
 
 // The catalog, fetching the index first when no catalog file is there yet.

@@ -1,6 +1,7 @@
 // The one line format of manifests, lock files, package manifests and the index catalog.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,12 @@ struct Зависимость {
 
   bool operator==(const Зависимость&) const = default;
 };
+
+using ПриёмЗаписи = std::function<void(Зависимость)>;
+
+// Hands the record of each line to `взять`, in line order, holding no other; stops at the first
+// bad line with its message (records handed over before it stay handed over).
+Итог<Пусто, std::string> обойти_зависимости(std::string_view текст, const ПриёмЗаписи& взять);
 
 // The records of all lines in order, or the message of the first bad line.
 Итог<std::vector<Зависимость>, std::string> разобрать_зависимости(std::string_view текст);

@@ -13,7 +13,7 @@ namespace тувра::пакеты {
 
 // Clones, copies the root's .код files, writes .метаданные and queues the package's own lines.
 Итог<Пусто, std::string> установить_пакет(const Зависимость& запись, const std::optional<std::string>& запрошен_через,
-                                          std::deque<ЗапросЗависимости>& очередь);
+                                          ОчередьЗапросов& очередь);
 
 // Lines 1-7 of .метаданные.
 std::string текст_метаданных(const Зависимость& запись, const std::optional<std::string>& запрошен_через,

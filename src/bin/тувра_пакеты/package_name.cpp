@@ -1,6 +1,8 @@
 #include "package_name.h"
 
+#include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
+#include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
 #include <array>
@@ -73,15 +75,45 @@ std::u16string как_сравнивает_windows(std::string_view имя) {
   return итог;
 }
 
+// The text in Unicode normal form C; as it is when it cannot be brought there (no ICU data).
+std::u16string в_nfc(const std::u16string& текст) {
+  UErrorCode код = U_ZERO_ERROR;
+  const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(код);
+  if (U_FAILURE(код)) return текст;
+  const icu::UnicodeString итог =
+      nfc->normalize(icu::UnicodeString(текст.data(), static_cast<int32_t>(текст.size())), код);
+  if (U_FAILURE(код)) return текст;
+  return std::u16string(итог.getBuffer(), static_cast<std::size_t>(итог.length()));
+}
+
+// macOS and many editors bring names to this form: a name not in it would become another name.
+// A name ICU cannot check is refused too, rather than let two spellings through.
+bool в_форме_nfc(std::string_view имя) {
+  UErrorCode код = U_ZERO_ERROR;
+  const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(код);
+  if (U_FAILURE(код)) return false;
+  const bool да = nfc->isNormalized(
+      icu::UnicodeString::fromUTF8(icu::StringPiece(имя.data(), static_cast<int32_t>(имя.size()))), код);
+  return U_SUCCESS(код) && да;
+}
+
 }  // namespace
 
-Итог<Пусто, std::string> проверить_регистр_имени(std::string_view имя, const std::vector<std::string>& другие) {
-  const std::u16string своё = как_сравнивает_windows(имя);
-  for (const std::string& другое : другие) {
-    if (другое != имя && как_сравнивает_windows(другое) == своё) {
-      return Неудача{отказ(имя, сообщения::имя_отличается_регистром(имя_для_терминала(другое)))};
-    }
+Итог<Пусто, std::string> РазличимыеИмена::добавить(std::string_view имя) {
+  std::u16string регистр = как_сравнивает_windows(имя);
+  std::u16string запись = в_nfc(регистр);
+  const auto то_же = [&](const std::map<std::u16string, std::string>& имена, const std::u16string& ключ) {
+    const auto место = имена.find(ключ);
+    return место == имена.end() || место->second == имя ? nullptr : &место->second;
+  };
+  if (const std::string* другое = то_же(по_регистру_, регистр)) {
+    return Неудача{отказ(имя, сообщения::имя_отличается_регистром(имя_для_терминала(*другое)))};
   }
+  if (const std::string* другое = то_же(по_записи_, запись)) {
+    return Неудача{отказ(имя, сообщения::имя_отличается_записью(имя_для_терминала(*другое)))};
+  }
+  по_регистру_.emplace(std::move(регистр), имя);
+  по_записи_.emplace(std::move(запись), имя);
   return Пусто{};
 }
 
@@ -106,6 +138,7 @@ std::u16string как_сравнивает_windows(std::string_view имя) {
   if (auto путь = проверить_путь_пакета(имя); !путь) return путь;
   if (есть_управляющий_символ(имя)) return Неудача{отказ(имя, сообщения::имя_с_управляющим_символом())};
   if (есть_невидимый_символ(имя)) return Неудача{отказ(имя, сообщения::имя_с_невидимым_символом())};
+  if (!в_форме_nfc(имя)) return Неудача{отказ(имя, сообщения::имя_не_в_nfc())};
   if (имя.find(',') != std::string_view::npos) return Неудача{отказ(имя, сообщения::имя_с_запятой())};
   // Refused everywhere, so that a project installs alike on every system.
   if (имя.find_first_of("<>\"|?*") != std::string_view::npos) {

@@ -3,9 +3,9 @@
 // and every written line readable back.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "support/expected.h"
 
@@ -18,8 +18,17 @@ namespace тувра::пакеты {
 // Everything a name must satisfy to be installed or added.
 Итог<Пусто, std::string> проверить_имя_пакета(std::string_view имя);
 
-// Refuses a name that Windows would take for one of `другие` (a different spelling that differs
-// only in letter case): both packages would share one folder.
-Итог<Пусто, std::string> проверить_регистр_имени(std::string_view имя, const std::vector<std::string>& другие);
+// The names of one install, kept by the forms in which two different names would be one folder:
+// Windows upper-cases each UTF-16 unit; macOS also brings the name to one Unicode spelling.
+class РазличимыеИмена {
+ public:
+  // Refuses a name that an earlier, different one matches in either form; remembers it otherwise.
+  // The same name again is the same package.
+  Итог<Пусто, std::string> добавить(std::string_view имя);
+
+ private:
+  std::map<std::u16string, std::string> по_регистру_;
+  std::map<std::u16string, std::string> по_записи_;
+};
 
 }  // namespace тувра::пакеты

@@ -1,5 +1,6 @@
 // One command at a time per project: the commands that change a project hold an exclusive
-// lock on a file in it from start to end, and clear what a killed run left half-written.
+// lock on the project folder itself from start to end (no file of its own is made), and clear
+// what a killed run left half-written.
 #pragma once
 
 #include <chrono>
@@ -7,18 +8,18 @@
 #include <string_view>
 
 #include "support/expected.h"
-#include "support/platform/file_lock.h"
+#include "support/platform/folder_lock.h"
 
 namespace тувра::пакеты {
 
-// The lock file in the project folder.
-inline constexpr std::string_view кФайлЗамка = ".тувра_пакеты.замок";
+// The file in which earlier versions kept the lock; one left in a project is removed.
+inline constexpr std::string_view кСтарыйФайлЗамка = ".тувра_пакеты.замок";
 
 // How long a second run waits for the first before it gives up.
 inline constexpr std::chrono::seconds кОжиданиеПроекта{5};
 
-// Takes the project in the current folder (the lock file is made when missing), then removes
-// the drafts of replaced files that a killed run left in it and in its package folders.
-Итог<платформа::ЗамокФайла, std::string> занять_проект();
+// Takes the project in the current folder, then removes the drafts of replaced files that a
+// killed run left in it and in its package folders.
+Итог<платформа::ЗамокПапки, std::string> занять_проект();
 
 }  // namespace тувра::пакеты

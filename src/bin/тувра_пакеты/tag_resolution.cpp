@@ -15,9 +15,9 @@ namespace {
 
 std::optional<ВыбранныйТег> из_блокировки(const std::string& имя, const std::string& источник,
                                           const ИнтервалВерсий& интервал, const Блокировка& блокировка) {
-  const auto запись = блокировка.find(имя);
-  if (запись == блокировка.end()) return std::nullopt;
-  const Зависимость& з = запись->second;
+  const std::optional<Зависимость> запись = блокировка.найти(имя);
+  if (!запись) return std::nullopt;
+  const Зависимость& з = *запись;
   if (з.источник != источник || !з.версия) return std::nullopt;
   const std::optional<Версия> версия = разобрать_версию(*з.версия);
   if (!версия || !в_интервале(*версия, интервал)) return std::nullopt;
@@ -55,7 +55,9 @@ std::optional<ВыбранныйТег> лучший_тег(std::string_view в�
   constexpr std::string_view кПрефикс = "refs/tags/";
   constexpr std::string_view кСнятый = "^{}";
   std::optional<ВыбранныйТег> лучший;
-  for (const std::string_view строка : разбить_на_строки(вывод_ls_remote)) {
+  std::size_t место = 0;
+  while (const auto следующая = следующая_строка(вывод_ls_remote, место)) {
+    const std::string_view строка = *следующая;
     const std::size_t таб = строка.find('\t');
     if (таб == std::string_view::npos) continue;
     std::string_view ссылка = строка.substr(таб + 1);

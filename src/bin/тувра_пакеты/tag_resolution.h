@@ -2,13 +2,13 @@
 // else the highest fitting tag of the repository.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "line_format.h"
+#include "lock_entries.h"
 #include "support/expected.h"
 #include "versions.h"
 
@@ -18,9 +18,6 @@ struct ВыбранныйТег {
   std::string тег;
   Версия версия;
 };
-
-// Lock file entries by package name.
-using Блокировка = std::map<std::string, Зависимость>;
 
 // Whether the lock line "{имя} = git {источник} версия={тег}" reads back with the same tag:
 // UTF-8 with no blank of any kind, no quote, no '=' and no control character in it.

@@ -133,36 +133,40 @@ std::string_view обрезать_пробелы(std::string_view текст) {
   return текст.substr(начало, конец - начало);
 }
 
+std::optional<std::string_view> следующее_слово(std::string_view текст, std::size_t& начало) {
+  while (начало < текст.size()) {
+    const std::size_t длина = пробел_в(текст, начало);
+    if (длина == 0) break;
+    начало += длина;
+  }
+  if (начало >= текст.size()) return std::nullopt;
+  const std::size_t слово = начало;
+  while (начало < текст.size() && пробел_в(текст, начало) == 0) ++начало;
+  return текст.substr(слово, начало - слово);
+}
+
 std::vector<std::string_view> разбить_на_слова(std::string_view текст) {
   std::vector<std::string_view> слова;
-  std::size_t начало_слова = 0;
-  std::size_t i = 0;
-  while (i < текст.size()) {
-    const std::size_t длина = пробел_в(текст, i);
-    if (длина == 0) {
-      ++i;
-      continue;
-    }
-    if (i > начало_слова) слова.push_back(текст.substr(начало_слова, i - начало_слова));
-    i += длина;
-    начало_слова = i;
-  }
-  if (текст.size() > начало_слова) слова.push_back(текст.substr(начало_слова));
+  std::size_t начало = 0;
+  while (const auto слово = следующее_слово(текст, начало)) слова.push_back(*слово);
   return слова;
+}
+
+std::optional<std::string_view> следующая_строка(std::string_view текст, std::size_t& начало) {
+  if (начало >= текст.size()) return std::nullopt;
+  std::size_t конец = текст.find('\n', начало);
+  const bool последняя = конец == std::string_view::npos;
+  if (последняя) конец = текст.size();
+  std::string_view строка = текст.substr(начало, конец - начало);
+  if (!последняя && !строка.empty() && строка.back() == '\r') строка.remove_suffix(1);
+  начало = конец + 1;
+  return строка;
 }
 
 std::vector<std::string_view> разбить_на_строки(std::string_view текст) {
   std::vector<std::string_view> строки;
   std::size_t начало = 0;
-  while (начало < текст.size()) {
-    std::size_t конец = текст.find('\n', начало);
-    const bool последняя = конец == std::string_view::npos;
-    if (последняя) конец = текст.size();
-    std::string_view строка = текст.substr(начало, конец - начало);
-    if (!последняя && !строка.empty() && строка.back() == '\r') строка.remove_suffix(1);
-    строки.push_back(строка);
-    начало = конец + 1;
-  }
+  while (const auto строка = следующая_строка(текст, начало)) строки.push_back(*строка);
   return строки;
 }
 

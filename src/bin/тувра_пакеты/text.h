@@ -2,6 +2,7 @@
 // Unicode white space (the White_Space property) for trimming and splitting.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,16 @@ std::string_view обрезать_пробелы(std::string_view текст);
 // Words between runs of White_Space characters; empty words are dropped.
 std::vector<std::string_view> разбить_на_слова(std::string_view текст);
 
+// The same words one at a time: the next word from `начало`, which moves past it; none at the end.
+std::optional<std::string_view> следующее_слово(std::string_view текст, std::size_t& начало);
+
 // Lines split at "\n", a "\r" right before it dropped; no empty line after a final "\n".
 std::vector<std::string_view> разбить_на_строки(std::string_view текст);
+
+// The same lines one at a time, without a list of them (a large file of short lines would make
+// the list larger than the file): the line that starts at `начало`, which moves past it; none at
+// the end.
+std::optional<std::string_view> следующая_строка(std::string_view текст, std::size_t& начало);
 
 // Length in bytes of the control character (U+0000–U+001F, U+007F, U+0080–U+009F) at byte i, or 0.
 std::size_t управляющий_символ(std::string_view текст, std::size_t i);

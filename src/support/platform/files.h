@@ -21,7 +21,8 @@ enum class ПричинаОшибки {
   НеОбычныйФайл,   // a device, pipe or socket where a regular file must be
   СлишкомБольшой,  // a file past the caller's size cap
   ЧтениеЗаписи,    // a folder was opened but one of its entries could not be read
-  Занято,          // the lock is held by another process (file_lock.h)
+  Занято,          // the lock is held by another process (folder_lock.h)
+  Прервано,        // an interruption ended the wait (interruption.h)
 };
 
 struct ОшибкаФайла {

@@ -18,10 +18,11 @@ struct ЗапускПрограммы {
 };
 
 struct ЗавершениеПрограммы {
-  int код_выхода = -1;   // -1 when the child was ended by a signal or by the limit
-  bool истекло = false;  // the limit passed: the child and everything it started were ended
-  std::string вывод;     // standard output, the bytes as written
-  std::string ошибки;    // standard error, likewise
+  int код_выхода = -1;    // -1 when the child was ended by a signal, the limit or an interruption
+  bool истекло = false;   // the limit passed: the child and everything it started were ended
+  bool прервано = false;  // an interruption came (interruption.h): likewise, or the child never started
+  std::string вывод;      // standard output, the bytes as written
+  std::string ошибки;     // standard error, likewise
 };
 
 // The child gets an empty standard input and no terminal (it runs detached from the caller's

@@ -108,6 +108,12 @@ std::string последняя_часть(const std::vector<std::string>& час
 
 ИтогФайла<std::string> прочитать_всё(int fd, std::size_t предел) {
   std::string байты;
+  // Room for the size measured, and a byte to see the end: a file at the cap is not copied over
+  // and over while it grows by doubling.
+  struct stat сведения {};
+  if (::fstat(fd, &сведения) == 0 && сведения.st_size >= 0) {
+    байты.reserve(std::min<std::uintmax_t>(static_cast<std::uintmax_t>(сведения.st_size), предел) + 1);
+  }
   char буфер[65536];
   for (;;) {
     const ssize_t прочитано = ::read(fd, буфер, sizeof буфер);

@@ -11,6 +11,9 @@
 #include <cstring>
 #include <thread>
 
+#include "support/platform/interruption.h"
+#include "support/platform/posix/interruption.h"
+
 namespace тувра::платформа {
 namespace {
 
@@ -69,23 +72,35 @@ struct Ребёнок {
   }
 };
 
-// Reads both pipes until both are closed, the child is gone and nothing more comes, or the
-// time is up; false when it is up. Neither pipe can fill up and stall the child.
-bool собрать_вывод(int вывод, int ошибки, Ребёнок& ребёнок, Часы::time_point срок, ЗавершениеПрограммы& итог) {
-  pollfd ждём[2] = {{вывод, POLLIN, 0}, {ошибки, POLLIN, 0}};
+enum class Ожидание { Готово, Истекло, Прервано };
+
+// Waits `сон` for the interruption pipe; true when an interruption has come.
+bool прерван_за(std::chrono::microseconds сон) {
+  pollfd сигнал{posix::сигнал_прерывания(), POLLIN, 0};
+  const timespec время{0, static_cast<long>(std::chrono::nanoseconds(сон).count())};
+  const int готово = ::ppoll(&сигнал, сигнал.fd >= 0 ? 1 : 0, &время, nullptr);
+  return готово > 0 || прервано();
+}
+
+// Reads both pipes until both are closed, the child is gone and nothing more comes, the time
+// is up or an interruption comes. Neither pipe can fill up and stall the child.
+Ожидание собрать_вывод(int вывод, int ошибки, Ребёнок& ребёнок, Часы::time_point срок, ЗавершениеПрограммы& итог) {
+  pollfd ждём[3] = {{вывод, POLLIN, 0}, {ошибки, POLLIN, 0}, {posix::сигнал_прерывания(), POLLIN, 0}};
+  const nfds_t сколько = ждём[2].fd >= 0 ? 3 : 2;
   std::string* куда[2] = {&итог.вывод, &итог.ошибки};
   int открыто = 2;
   char буфер[65536];
   while (открыто > 0) {
-    if (Часы::now() >= срок) return false;
-    const int готово = ::poll(ждём, 2, миллисекунд_до(срок, std::chrono::milliseconds(100)));
+    if (прервано()) return Ожидание::Прервано;
+    if (Часы::now() >= срок) return Ожидание::Истекло;
+    const int готово = ::poll(ждём, сколько, миллисекунд_до(срок, std::chrono::milliseconds(100)));
     if (готово < 0) {
       if (errno == EINTR) continue;
-      return true;
+      return Ожидание::Готово;
     }
     // Something the child started may keep the pipes open after the child itself has ended.
     if (готово == 0) {
-      if (ребёнок.проверить()) return true;
+      if (ребёнок.проверить()) return Ожидание::Готово;
       continue;
     }
     for (int i = 0; i < 2; ++i) {
@@ -99,16 +114,31 @@ bool собрать_вывод(int вывод, int ошибки, Ребёнок&
       }
     }
   }
-  return true;
+  return Ожидание::Готово;
 }
 
-bool дождаться(Ребёнок& ребёнок, Часы::time_point срок) {
+Ожидание дождаться(Ребёнок& ребёнок, Часы::time_point срок) {
   for (auto сон = std::chrono::microseconds(200); !ребёнок.проверить();
        сон = std::min(сон * 2, std::chrono::microseconds(20'000))) {
-    if (Часы::now() >= срок) return false;
-    std::this_thread::sleep_for(сон);
+    if (Часы::now() >= срок) return Ожидание::Истекло;
+    if (прерван_за(сон)) return Ожидание::Прервано;
   }
-  return true;
+  return Ожидание::Готово;
+}
+
+// The child is not reaped meanwhile, so its process group cannot go to another process.
+bool вышел(pid_t номер) {
+  siginfo_t сведения{};
+  return ::waitid(P_PID, static_cast<id_t>(номер), &сведения, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         сведения.si_pid == номер;
+}
+
+// An interrupted git gets a moment to clear what it made (an unfinished clone), then the whole
+// group is ended like at the limit.
+void прекратить(Ребёнок& ребёнок) {
+  ::kill(-ребёнок.номер, SIGTERM);
+  const auto срок = Часы::now() + std::chrono::seconds(2);
+  while (!вышел(ребёнок.номер) && Часы::now() < срок) std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 }  // namespace
@@ -132,6 +162,11 @@ bool дождаться(Ребёнок& ребёнок, Часы::time_point с�
   std::vector<char*> argv = указатели(argv_тексты);
   std::vector<char*> envp = указатели(env_тексты);
 
+  ЗавершениеПрограммы итог;
+  if (прервано()) {
+    итог.прервано = true;
+    return итог;
+  }
   const auto срок = Часы::now() + запуск.предел;
   Ребёнок ребёнок;
   const int код =
@@ -140,12 +175,13 @@ bool дождаться(Ребёнок& ребёнок, Часы::time_point с�
 
   вывод.закрыть(1);
   ошибки.закрыть(1);
-  ЗавершениеПрограммы итог;
-  const bool в_срок = собрать_вывод(вывод.концы[0], ошибки.концы[0], ребёнок, срок, итог) && дождаться(ребёнок, срок);
-  if (!в_срок) {
+  Ожидание ожидание = собрать_вывод(вывод.концы[0], ошибки.концы[0], ребёнок, срок, итог);
+  if (ожидание == Ожидание::Готово) ожидание = дождаться(ребёнок, срок);
+  if (ожидание != Ожидание::Готово) {
+    if (ожидание == Ожидание::Прервано && !ребёнок.завершён) прекратить(ребёнок);
     ::kill(-ребёнок.номер, SIGKILL);
     if (!ребёнок.завершён) ::waitpid(ребёнок.номер, &ребёнок.состояние, 0);
-    итог.истекло = true;
+    (ожидание == Ожидание::Прервано ? итог.прервано : итог.истекло) = true;
     return итог;
   }
   итог.код_выхода = WIFEXITED(ребёнок.состояние) ? WEXITSTATUS(ребёнок.состояние) : -1;

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "support/platform/interruption.h"
 #include "support/platform/windows/command_line.h"
+#include "support/platform/windows/interruption.h"
 #include "support/platform/windows/wide.h"
 
 namespace тувра::платформа {
@@ -139,6 +141,11 @@ DWORD миллисекунд_до(std::chrono::steady_clock::time_point срок
 }  // namespace
 
 Итог<ЗавершениеПрограммы, std::string> выполнить_программу(const ЗапускПрограммы& запуск) {
+  ЗавершениеПрограммы итог;
+  if (прервано()) {
+    итог.прервано = true;
+    return итог;
+  }
   const std::optional<std::wstring> программа = найти_программу(запуск.программа);
   if (!программа) return Неудача{ошибка_системы(ERROR_FILE_NOT_FOUND)};
   std::wstring строка = windows::командная_строка(*программа, запуск.аргументы);
@@ -183,7 +190,6 @@ DWORD миллисекунд_до(std::chrono::steady_clock::time_point срок
   ошибки_ребёнка.закрыть();
   ввод.закрыть();
 
-  ЗавершениеПрограммы итог;
   Чтение чтения[2] = {{вывод.get(), &итог.вывод}, {ошибки.get(), &итог.ошибки}};
   Описатель читатели[2];
   for (int i = 0; i < 2; ++i) читатели[i] = Описатель(CreateThread(nullptr, 0, читать_трубу, &чтения[i], 0, nullptr));
@@ -194,7 +200,10 @@ DWORD миллисекунд_до(std::chrono::steady_clock::time_point срок
     }
     return Неудача{ошибка_системы()};
   }
-  итог.истекло = WaitForSingleObject(ребёнок.get(), миллисекунд_до(срок)) != WAIT_OBJECT_0;
+  HANDLE ждём[2] = {ребёнок.get(), windows::событие_прерывания()};
+  const DWORD ответ = WaitForMultipleObjects(ждём[1] != nullptr ? 2 : 1, ждём, FALSE, миллисекунд_до(срок));
+  итог.прервано = ответ == WAIT_OBJECT_0 + 1;
+  итог.истекло = ответ != WAIT_OBJECT_0 && !итог.прервано;
   // Whatever it left running would hold the pipes open: the whole tree ends with it.
   TerminateJobObject(задание.get(), 1);
   HANDLE оба[2] = {читатели[0].get(), читатели[1].get()};
@@ -204,7 +213,7 @@ DWORD миллисекунд_до(std::chrono::steady_clock::time_point срок
       for (Описатель& читатель : читатели) CancelSynchronousIo(читатель.get());
     } while (WaitForMultipleObjects(2, оба, TRUE, 100) == WAIT_TIMEOUT);
   }
-  if (итог.истекло) return итог;
+  if (итог.истекло || итог.прервано) return итог;
   DWORD код = 0;
   GetExitCodeProcess(ребёнок.get(), &код);
   итог.код_выхода = static_cast<int>(код);
