@@ -57,7 +57,10 @@ class СтекИнструкций {
 
  private:
   static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Инструкция>;
-  Инструкция* элементы() const { return reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_); }
+  // No offset on an empty stack's null buffer.
+  Инструкция* элементы() const {
+    return буфер_ ? reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_) : nullptr;
+  }
 
   void* буфер_ = nullptr;
   std::size_t размер_ = 0;
