@@ -36,9 +36,11 @@ struct ОжидающийОперанд {
 
 // The statements of bodies being read, on one stack like the lists below, in a buffer laid
 // out so that the arena can take it over whole (Арена::принять_список): a long body at the
-// bottom of the stack, a function's, then joins the tree without a second copy. The buffer
-// grows by std::realloc, which moves a large one without copying its pages; statements hold
-// nothing that points into themselves, so their bytes may move.
+// bottom of the stack, a function's, then joins the tree without a second copy. A buffer
+// that doubles holds its old and new copy at once while it grows, twice the statements; so
+// once long, the buffer grows in one step to room for as many statements as the text can
+// still hold. Its untouched rest costs address space, not memory, and is given back when
+// the arena takes the buffer over.
 class СтекИнструкций {
  public:
   СтекИнструкций() = default;
@@ -50,6 +52,8 @@ class СтекИнструкций {
   Инструкция* begin() const { return элементы(); }
   Инструкция* end() const { return элементы() + размер_; }
   void push_back(Инструкция&& инструкция);
+  // At most this many statements are ever on the stack at once.
+  void задать_предел(std::size_t предел) { предел_ = предел; }
   // Drops the statements from `начало` on.
   void обрезать(std::size_t начало) { размер_ = начало; }
   // Gives the buffer with every statement on the stack to `арена` as one list and starts afresh.
@@ -62,9 +66,12 @@ class СтекИнструкций {
     return буфер_ ? reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_) : nullptr;
   }
 
+  void вырасти();
+
   void* буфер_ = nullptr;
   std::size_t размер_ = 0;
   std::size_t ёмкость_ = 0;
+  std::size_t предел_ = 0;
 };
 
 // Lists being read, one stack per element type shared by every level of nesting: a list

@@ -291,5 +291,44 @@ TEST(Тело, ДлиннаяЦепочкаЦелиНеИсчерпываетС�
   EXPECT_EQ(std::get<ЦельПрисваивания::Переменная>(звено->вид).имя, "т");
 }
 
+// Statements grow on one stack in segments of 4,096 that nested blocks share with their
+// body: lists that end at, just past or well past a segment's edge, with blocks open across
+// the edges, come out whole and in order.
+TEST(Тело, СпискиЧерезКраяСегментовСтека) {
+  struct Случай {
+    int внешних;        // statements of the body, one a line
+    int блок_каждые;    // every so many of them an `если` with `внутри` statements
+    int внутри;
+  };
+  for (const Случай случай : {Случай{4095, 0, 0}, Случай{4096, 0, 0}, Случай{4097, 0, 0}, Случай{12300, 1000, 3},
+                              Случай{5000, 2048, 4100}, Случай{3, 1, 9000}}) {
+    std::string исходник;
+    for (int и = 0; и < случай.внешних; ++и) {
+      if (случай.блок_каждые > 0 && и % случай.блок_каждые == 0) {
+        исходник += "если (а) ";
+        for (int в = 0; в < случай.внутри; ++в) исходник += "б; ";
+        исходник += "конец\n";
+      } else {
+        исходник += "а;\n";
+      }
+    }
+    исходник += "конец";
+    Арена арена;
+    Парсер парсер(токены_текста(исходник), арена);
+    auto тело = разобрать_тело(парсер);
+    ASSERT_TRUE(тело) << текст_ошибки(тело.error());
+    ASSERT_EQ(тело->size(), static_cast<std::size_t>(случай.внешних));
+    for (int и = 0; и < случай.внешних; ++и) {
+      const Инструкция& инструкция = (*тело)[static_cast<std::size_t>(и)];
+      ASSERT_EQ(инструкция.строка, static_cast<std::size_t>(и + 1));
+      if (const auto* ветвление = std::get_if<Инструкция::Ветвление>(&инструкция.вид_инструкции)) {
+        ASSERT_EQ(ветвление->тело.size(), static_cast<std::size_t>(случай.внутри)) << "строка " << и + 1;
+      } else {
+        ASSERT_TRUE(std::holds_alternative<Инструкция::ИнструкцияВыражение>(инструкция.вид_инструкции));
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace тувра::тест

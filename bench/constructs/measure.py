@@ -1,0 +1,234 @@
+#!/usr/bin/env python3
+"""Times a built server over documents of one construct each, at about 100 KB and 1 MB.
+
+For each document: start the server, send didOpen, time until its publishDiagnostics, then
+time one hover over the construct's last use of a name; peak memory is the process's VmHWM before it exits. Prints the median of
+--runs runs per document.
+
+  python3 bench/constructs/measure.py [--runs 5] [--sizes 100000,1000000] [--only NAME] SERVER
+"""
+import argparse
+import json
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+
+def deep_array(levels):
+    return "целое" + "[1]" * levels
+
+
+def wide_dictionary(levels):
+    if levels == 0:
+        return "целое"
+    part = wide_dictionary(levels - 1)
+    return "Словарь<" + part + ", " + part + ">"
+
+
+def reads(type_text, size):
+    text = "функция г(" + type_text + " а): " + type_text + "\n"
+    while len(text.encode()) < size:
+        text += "  а;\n  г(а);\n  а == а;\n"
+    return text + "  вернуть а;\nконец\n"
+
+
+def big_array_reads(size):
+    # The type alone takes a sixth of the document, as in the report that found the cost.
+    return reads(deep_array(size // 18), size)
+
+
+def wide_reads(size):
+    return reads(wide_dictionary(12), max(size, 250_000))
+
+
+def contract_repeated(type_text, size):
+    text = "контракт К\n  функция м(" + type_text + " а);\nконец\nструктура С : К"
+    method = len(type_text) + 40
+    while len(text.encode()) + method < size:
+        text += ", К"
+    return text + "\n  функция м(" + type_text + " а)\n  конец\nконец\n"
+
+
+def contracts_repeated_big(size):
+    return contract_repeated(deep_array(size // 60), size)
+
+
+def contracts_repeated_small(size):
+    contract, methods = "контракт К\n", ""
+    for i in range(size // 100):
+        contract += f"  функция м{i}(целое а);\n"
+        methods += f"  функция м{i}(целое а)\n  конец\n"
+    return contract + "конец\nструктура С : К" + ", К" * (size // 8 - 1) + "\n" + methods + "конец\n"
+
+
+def many_contracts_calls(size):
+    contracts, calls = size * 64 // 3000, size * 256 // 30000
+    text = "".join(f"контракт К{i}\nконец\n" for i in range(contracts))
+    text += "структура С : " + ", ".join(f"К{i}" for i in range(contracts))
+    text += f"\nконец\nфункция ф(К{contracts - 1} к)\nконец\nфункция главная()\n  С с = С();\n"
+    return text + "  ф(с);\n" * calls + "конец\n"
+
+
+def tentative_arguments(size):
+    name = "значение_аргумента"
+    arguments = size * 25 // 1000
+    comparisons = arguments * 980 // 25000
+    step = arguments // comparisons
+    parts = []
+    for i in range(arguments):
+        part = name
+        if i % step == 0 and i // step < comparisons:
+            part += " < " + name
+        parts.append(part)
+    return "функция ф()\n  целое " + name + " = 1;\n  вывести(" + ", ".join(parts) + ");\nконец\n"
+
+
+def mismatch_render(size):
+    return "функция ф()\n  " + deep_array(size // 3) + " а = 5;\nконец\n"
+
+
+def many_statements(size):
+    text = "функция ф()\n  целое а = 1;\n"
+    return text + "  а;\n" * ((size - len(text.encode())) // 6) + "конец\n"
+
+
+def deep_parameter(size):
+    return "функция ф(" + deep_array(size // 3) + " а)\nконец\n"
+
+
+def else_if_chain(size):
+    text = "функция ф(целое а)\n  если (а == 0)\n    вывести(0);\n"
+    i = 1
+    while len(text.encode()) < size:
+        chunk = "".join(f"  иначе если (а == {k})\n    вывести({k});\n" for k in range(i, i + 1000))
+        text += chunk
+        i += 1000
+    return text + "  конец\nконец\n"
+
+
+# Each construct with the name that the hover asks about, at its last use.
+CONSTRUCTS = {
+    "big_array_reads": (big_array_reads, "а"),
+    "wide_reads": (wide_reads, "а"),
+    "contracts_repeated_big": (contracts_repeated_big, "м"),
+    "contracts_repeated_small": (contracts_repeated_small, "К"),
+    "many_contracts_calls": (many_contracts_calls, "с"),
+    "tentative_arguments": (tentative_arguments, "значение_аргумента"),
+    "mismatch_render": (mismatch_render, "а"),
+    "many_statements": (many_statements, "а"),
+    "deep_parameter": (deep_parameter, "а"),
+    "else_if_chain": (else_if_chain, "а"),
+}
+
+
+def last_use(text, name):
+    """The line and UTF-16 column of the last `name` that stands as a whole word."""
+    at = len(text)
+    while True:
+        at = text.rindex(name, 0, at)
+        before = text[at - 1] if at else " "
+        after = text[at + len(name)] if at + len(name) < len(text) else " "
+        if not (before.isalnum() or before == "_" or after.isalnum() or after == "_"):
+            break
+    line = text.count("\n", 0, at)
+    column = at - (text.rfind("\n", 0, at) + 1)
+    return line, len(text[at - column:at].encode("utf-16-le")) // 2
+
+
+def frame(message):
+    body = json.dumps(message, ensure_ascii=False).encode()
+    return b"Content-Length: %d\r\n\r\n" % len(body) + body
+
+
+def read_message(stream):
+    length = None
+    while True:
+        line = stream.readline()
+        if not line:
+            raise EOFError("the server closed its output")
+        line = line.strip()
+        if not line:
+            break
+        name, _, value = line.partition(b":")
+        if name.lower() == b"content-length":
+            length = int(value)
+    return json.loads(stream.read(length))
+
+
+def wait_for(stream, predicate):
+    while True:
+        message = read_message(stream)
+        if predicate(message):
+            return message
+
+
+def peak_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def run_once(server, text, position):
+    uri = "file:///tmp/%D0%B7%D0%B0%D0%BC%D0%B5%D1%80.код"
+    process = subprocess.Popen([server], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    send = process.stdin
+    send.write(frame({"jsonrpc": "2.0", "id": 1, "method": "initialize",
+                      "params": {"processId": None, "rootUri": None, "capabilities": {}}}))
+    send.flush()
+    wait_for(process.stdout, lambda m: m.get("id") == 1)
+    send.write(frame({"jsonrpc": "2.0", "method": "initialized", "params": {}}))
+    opened = frame({"jsonrpc": "2.0", "method": "textDocument/didOpen",
+                    "params": {"textDocument": {"uri": uri, "languageId": "tuvra", "version": 1,
+                                                "text": text}}})
+    start = time.perf_counter()
+    send.write(opened)
+    send.flush()
+    published = wait_for(process.stdout, lambda m: m.get("method") == "textDocument/publishDiagnostics")
+    check = time.perf_counter() - start
+    diagnostics = published["params"]["diagnostics"]
+    diagnostic_bytes = len(json.dumps(diagnostics, ensure_ascii=False).encode()) if diagnostics else 0
+    message = diagnostics[0]["message"][:60] if diagnostics else ""
+    start = time.perf_counter()
+    send.write(frame({"jsonrpc": "2.0", "id": 2, "method": "textDocument/hover",
+                      "params": {"textDocument": {"uri": uri}, "position": {"line": position[0], "character": position[1]}}}))
+    send.flush()
+    wait_for(process.stdout, lambda m: m.get("id") == 2)
+    hover = time.perf_counter() - start
+    peak = peak_kib(process.pid)
+    send.write(frame({"jsonrpc": "2.0", "id": 3, "method": "shutdown"}))
+    send.write(frame({"jsonrpc": "2.0", "method": "exit"}))
+    send.close()
+    process.wait(timeout=60)
+    return check, hover, peak, diagnostic_bytes, message
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("server")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--sizes", default="100000,1000000")
+    parser.add_argument("--only", action="append")
+    arguments = parser.parse_args()
+    server = os.path.abspath(arguments.server)
+    print("construct\tsize\tbytes\tcheck_s\thover_s\tpeak_MiB\tpeak/doc\tdiagnostic_bytes\tmessage")
+    for name, (build, word) in CONSTRUCTS.items():
+        if arguments.only and name not in arguments.only:
+            continue
+        for size in map(int, arguments.sizes.split(",")):
+            text = build(size)
+            position = last_use(text, word)
+            runs = [run_once(server, text, position) for _ in range(arguments.runs)]
+            check = statistics.median(r[0] for r in runs)
+            hover = statistics.median(r[1] for r in runs)
+            peak = statistics.median(r[2] for r in runs) / 1024
+            document = len(text.encode())
+            print(f"{name}\t{size}\t{document}\t{check:.3f}\t{hover:.3f}\t{peak:.1f}\t"
+                  f"{peak * 1048576 / document:.1f}\t{runs[0][3]}\t{runs[0][4]}", flush=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
