@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -477,34 +478,39 @@ std::optional<Номер> двойной_знак(unsigned char первый, un
   return ВидТокена(*одиночный);
 }
 
+// Reads the tokens of one text, one at a time, into the list given.
 class Чтение {
  public:
   Чтение(Курсор& к, std::size_t предел) : к_(к), предел_(предел) {}
 
-  Итог<СписокТокенов, ОшибкаРазбора> прочитать_все(std::size_t байт) {
-    // Source text averages a token per five to ten bytes; reserving for the denser end spares
-    // the copies of repeated growth, and pages never written cost no memory.
-    список_.reserve(байт / 6 + 1);
-    while (true) {
-      пропустить_пробелы_и_комментарии(к_);
-      if (к_.в_конце()) {
-        добавить(ВидТокена::КонецФайла, к_.строка(), к_.столбец(), к_.позиция());
-        return std::move(список_);
-      }
-      const std::size_t начало = к_.позиция();
-      const std::size_t строка = к_.строка();
-      const std::size_t столбец = к_.столбец();
-      auto вид = прочитать_токен();
-      if (!вид) return Неудача{std::move(вид).error()};
-      добавить(*вид, строка, столбец, начало);
+  // The next token into `список`; the last is КонецФайла.
+  Итог<Пусто, ОшибкаРазбора> следующий(СписокТокенов& список) {
+    пропустить_пробелы_и_комментарии(к_);
+    if (к_.в_конце()) {
+      добавить(список, ВидТокена::КонецФайла, к_.строка(), к_.столбец(), к_.позиция());
+      return Пусто{};
     }
+    const std::size_t начало = к_.позиция();
+    const std::size_t строка = к_.строка();
+    const std::size_t столбец = к_.столбец();
+    auto вид = прочитать_токен(список);
+    if (!вид) return Неудача{std::move(вид).error()};
+    добавить(список, *вид, строка, столбец, начало);
+    return Пусто{};
+  }
+
+  // A КонецФайла where the reading stands.
+  Токен конец_здесь() const {
+    return Токен{ВидТокена::КонецФайла, static_cast<std::uint32_t>(к_.строка()),
+                 static_cast<std::uint32_t>(к_.столбец()), static_cast<std::uint32_t>(к_.позиция()),
+                 static_cast<std::uint32_t>(к_.позиция())};
   }
 
  private:
-  Ответ прочитать_токен() {
+  Ответ прочитать_токен(СписокТокенов& список) {
     const unsigned char б = к_.байт();
     if (цифра(б)) return прочитать_число(к_);
-    if (б == '"') return ЧтениеТекста(к_, список_, буфер_, предел_).прочитать();
+    if (б == '"') return ЧтениеТекста(к_, список, буфер_, предел_).прочитать();
     if (начало_слова_ascii(б)) return прочитать_слово(к_);
     if (б < 0x80) return прочитать_знак(к_);
     if (классы::начало_слова(к_.символ().символ)) return прочитать_слово(к_);
@@ -512,15 +518,34 @@ class Чтение {
   }
 
   // The text was checked up front, so every count fits.
-  void добавить(ВидТокена вид, std::size_t строка, std::size_t столбец, std::size_t начало) {
-    список_.push_back(Токен{вид, static_cast<std::uint32_t>(строка), static_cast<std::uint32_t>(столбец),
-                            static_cast<std::uint32_t>(начало), static_cast<std::uint32_t>(к_.позиция())});
+  void добавить(СписокТокенов& список, ВидТокена вид, std::size_t строка, std::size_t столбец, std::size_t начало) {
+    список.push_back(Токен{вид, static_cast<std::uint32_t>(строка), static_cast<std::uint32_t>(столбец),
+                           static_cast<std::uint32_t>(начало), static_cast<std::uint32_t>(к_.позиция())});
   }
 
   Курсор& к_;
   std::size_t предел_;
-  СписокТокенов список_;
   std::string буфер_;  // reused by every literal that is built apart
+};
+
+// The lexer as the source of a list read as it is used.
+class ЧтениеПоМере final : public ИсточникТокенов {
+ public:
+  explicit ЧтениеПоМере(const Лексер& лексер)
+      : текст_(лексер.текст.size()), курсор_(лексер), чтение_(курсор_, лексер.предел) {}
+
+  void следующий(СписокТокенов& куда) override {
+    auto итог = чтение_.следующий(куда);
+    if (!итог) куда.оборвать(std::move(итог).error(), чтение_.конец_здесь());
+  }
+
+  // A token takes a byte at least, and the КонецФайла none.
+  std::size_t наибольший_остаток() const override { return текст_ - std::min(курсор_.смещение(), текст_) + 1; }
+
+ private:
+  std::size_t текст_;
+  Курсор курсор_;
+  Чтение чтение_;
 };
 
 // Each count grows by at most one per byte, so a text within both bounds never overflows one.
@@ -536,15 +561,34 @@ bool помещается(const Лексер& лексер) {
 
 Лексер новый_лексер(std::string_view текст) { return Лексер{.текст = текст}; }
 
+namespace {
+
+std::optional<ОшибкаРазбора> слишком_большой(const Лексер& лексер) {
+  if (помещается(лексер)) return std::nullopt;
+  return ошибка(ВидОшибки::БольшойДокумент, лексер.строка, лексер.столбец, std::to_string(лексер.предел));
+}
+
+}  // namespace
+
 Итог<СписокТокенов, ОшибкаРазбора> разбить_на_токены(Лексер& лексер) {
-  if (!помещается(лексер)) {
-    return Неудача{ошибка(ВидОшибки::БольшойДокумент, лексер.строка, лексер.столбец, std::to_string(лексер.предел))};
-  }
+  if (auto ошибка = слишком_большой(лексер)) return Неудача{std::move(*ошибка)};
   Курсор курсор(лексер);
-  const std::size_t осталось = лексер.текст.size() - std::min(лексер.байт, лексер.текст.size());
-  auto итог = Чтение(курсор, лексер.предел).прочитать_все(осталось);
+  Чтение чтение(курсор, лексер.предел);
+  СписокТокенов список;
+  // Source text averages a token per five to ten bytes; reserving for the denser end spares
+  // the copies of repeated growth.
+  список.reserve((лексер.текст.size() - std::min(лексер.байт, лексер.текст.size())) / 6 + 1);
+  do {
+    auto итог = чтение.следующий(список);
+    if (!итог) return Неудача{std::move(итог).error()};
+  } while (список.back().вид.номер() != ВидТокена::КонецФайла);
   курсор.сохранить_в(лексер);
-  return итог;
+  return список;
+}
+
+Итог<СписокТокенов, ОшибкаРазбора> токены_по_мере_чтения(const Лексер& лексер) {
+  if (auto ошибка = слишком_большой(лексер)) return Неудача{std::move(*ошибка)};
+  return СписокТокенов(std::make_unique<ЧтениеПоМере>(лексер));
 }
 
 }  // namespace тувра

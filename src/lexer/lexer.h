@@ -38,4 +38,9 @@ struct Лексер {
 // exactly one КонецФайла, or the first error alone. Build a fresh lexer for each text.
 Итог<СписокТокенов, ОшибкаРазбора> разбить_на_токены(Лексер& лексер);
 
+// The same tokens from the lexer's position on, read only as the list is used (see
+// СписокТокенов): a lexical error ends the list early with a КонецФайла and is its ошибка().
+// Fails only for a text too large. The lexer itself stays where it is.
+Итог<СписокТокенов, ОшибкаРазбора> токены_по_мере_чтения(const Лексер& лексер);
+
 }  // namespace тувра

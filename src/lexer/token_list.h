@@ -3,24 +3,43 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "lexer/parse_error.h"
 #include "lexer/token.h"
 
 namespace тувра {
+
+class СписокТокенов;
+
+// Where a list read as it is used takes its tokens from: the lexer, a token at a time.
+class ИсточникТокенов {
+ public:
+  virtual ~ИсточникТокенов() = default;
+  // Adds the next token to `куда` (through push_back), or stops it with оборвать.
+  virtual void следующий(СписокТокенов& куда) = 0;
+  // No more tokens than this are still to come.
+  virtual std::size_t наибольший_остаток() const = 0;
+};
 
 // Token texts view the source text where they are written as is; that text must outlive the
 // list. Texts the lexer built (escapes resolved, ill-formed bytes replaced) are kept here and
 // stay in place for as long as the list lives, moves included.
 // The tokens lie in pieces of a fixed size, so that a reader that has passed a stretch of
 // them for good (the parser, item by item) can give that stretch back while it reads on.
+// A list may also be read as it is used (from an ИсточникТокенов): then only the stretch
+// between what was given back and what was asked for is ever held, and a text's tokens never
+// lie in memory all at once.
 class СписокТокенов {
  public:
   СписокТокенов() = default;
   // A list with no texts of its own: every text views something the caller keeps alive.
   СписокТокенов(const std::vector<Токен>& токены);
+  // A list that asks `источник` for its tokens as they are needed, up to its КонецФайла.
+  explicit СписокТокенов(std::unique_ptr<ИсточникТокенов> источник);
 
   СписокТокенов(СписокТокенов&& другой) noexcept;
   СписокТокенов& operator=(СписокТокенов&& другой) noexcept;
@@ -29,9 +48,25 @@ class СписокТокенов {
   СписокТокенов& operator=(const СписокТокенов&) = delete;
   ~СписокТокенов();
 
+  // The tokens read so far; all of them once дочитан().
   std::size_t size() const { return размер_; }
   bool empty() const { return размер_ == 0; }
-  // Not for a token of a piece already given back.
+  // Reads on to token `номер` if need be; false when the list ends before it.
+  bool есть(std::size_t номер) {
+    while (номер >= размер_ && источник_) читать_дальше();
+    return номер < размер_;
+  }
+  bool дочитан() const { return !источник_; }
+  // Reads to the end, giving back every piece on the way: for the error that may lie ahead.
+  void дочитать();
+  // No more tokens than this are in the whole list.
+  std::size_t наибольший_размер() const { return источник_ ? размер_ + источник_->наибольший_остаток() : размер_; }
+  // The source's error that ended the list early (with a КонецФайла where it stopped), if any.
+  const std::optional<ОшибкаРазбора>& ошибка() const { return ошибка_; }
+  // For the source: ends the list with `конец` (a КонецФайла) because of `ошибка`.
+  void оборвать(ОшибкаРазбора ошибка, const Токен& конец);
+
+  // Not for a token of a piece already given back, nor one not read yet (see есть).
   const Токен& operator[](std::size_t i) const { return куски_[i >> сдвиг_куска][i & (в_куске - 1)]; }
   const Токен& front() const { return (*this)[0]; }
   const Токен& back() const { return (*this)[размер_ - 1]; }
@@ -63,11 +98,15 @@ class СписокТокенов {
   std::string_view сохранить(std::string_view текст);
 
  private:
-  static constexpr std::size_t сдвиг_куска = 15;  // 32,768 tokens, 1 MiB a piece
+  // Small, since a list read as it is used holds only a piece or two at a time.
+  static constexpr std::size_t сдвиг_куска = 12;  // 4,096 tokens, 128 KiB a piece
   static constexpr std::size_t в_куске = std::size_t{1} << сдвиг_куска;
 
   void освободить() noexcept;
+  void читать_дальше();
 
+  std::unique_ptr<ИсточникТокенов> источник_;  // null once the list is complete
+  std::optional<ОшибкаРазбора> ошибка_;
   std::vector<Токен*> куски_;  // null once given back
   std::size_t размер_ = 0;
   std::size_t отпущено_ = 0;  // pieces given back, from the first

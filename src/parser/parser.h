@@ -131,9 +131,9 @@ struct Парсер {
   // Consumes the current token without copying it.
   void пропустить();
   // The token after the current one, or the final КонецФайла.
-  const Токен& заглянуть_вперёд() const;
+  const Токен& заглянуть_вперёд();
   // The token `сдвиг` places after the current one, or the final КонецФайла.
-  const Токен& токен_впереди(std::size_t сдвиг) const;
+  const Токен& токен_впереди(std::size_t сдвиг);
 
   // "{контекст}: ожидалось {…}, но встретилось {…}" unless the current token is of that kind.
   Итог<Пусто, ОшибкаРазбора> ожидать(ВидТокена::Номер номер, КонтекстОжидания контекст);

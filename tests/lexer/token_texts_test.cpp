@@ -124,5 +124,36 @@ TEST(ТекстыТокенов, ОтпущенныеКускиНеТрогаю�
   EXPECT_TRUE(список.empty());
 }
 
+// A list read as it is used holds the same tokens as one read whole, texts and positions
+// included, and a lexical error ends it with a КонецФайла and the same error; it asks the
+// lexer for no token before it is needed.
+TEST(ТекстыТокенов, ЧтениеПоМереТеЖеТокены) {
+  for (const std::string& исходник :
+       {std::string(), std::string("функция ф()\n  вывести(\"а\\tб ${х}\", 1.5, 42);\nконец\n"),
+        std::string("а \xff б"), std::string("а б\n  @ в"), std::string("\"незакрыто"), std::string("// только\n")}) {
+    auto целиком_лексер = новый_лексер(исходник);
+    auto целиком = разбить_на_токены(целиком_лексер);
+    auto по_мере = токены_по_мере_чтения(новый_лексер(исходник));
+    ASSERT_TRUE(по_мере) << исходник;
+    EXPECT_TRUE(по_мере->empty()) << исходник;
+    std::size_t номер = 0;
+    while (по_мере->есть(номер)) ++номер;
+    ASSERT_TRUE(по_мере->дочитан());
+    EXPECT_EQ(по_мере->back().вид.номер(), ВидТокена::КонецФайла) << исходник;
+    if (!целиком) {
+      ASSERT_TRUE(по_мере->ошибка().has_value()) << исходник;
+      EXPECT_EQ(по_мере->ошибка()->сообщение_ошибки, целиком.error().сообщение_ошибки);
+      EXPECT_EQ(по_мере->ошибка()->строка, целиком.error().строка);
+      EXPECT_EQ(по_мере->ошибка()->столбец, целиком.error().столбец);
+      continue;
+    }
+    EXPECT_FALSE(по_мере->ошибка().has_value()) << исходник;
+    ASSERT_EQ(по_мере->size(), целиком->size()) << исходник;
+    for (std::size_t и = 0; и < целиком->size(); ++и) {
+      EXPECT_EQ((*по_мере)[и], (*целиком)[и]) << исходник << " #" << и;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace тувра

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "source_parse.h"
 #include "tree_text.h"
@@ -22,6 +23,19 @@ TEST(РазборТекста, ПерваяОшибкаЛюбойСтадии) {
   const auto синтаксическая = разобрать_текст("функция ф(\nконец");
   ASSERT_FALSE(синтаксическая);
   EXPECT_EQ(текст_ошибки(синтаксическая.error()), "2:1: ожидался тип, встретилось «конец»");
+}
+
+// The tokens are read as the parse goes, yet a lexical error anywhere still comes first:
+// after a parse error, after a whole program, past a parse stopped by the nesting limit.
+TEST(РазборТекста, ЛексическаяОшибкаПозжеСинтаксическойПервая) {
+  const std::string глубоко = "функция ф()\n  целое" + std::string(3000, '[') + "\n  @\nконец";
+  for (const std::string& исходник : {std::string("функция ф(\nконец\n@"), std::string("функция ф()\nконец\n\"открыто"),
+                                      глубоко, std::string("функция ф() конец функция г( ] @")}) {
+    const auto итог = разобрать_текст(исходник);
+    ASSERT_FALSE(итог) << исходник;
+    EXPECT_TRUE(std::holds_alternative<ВидОшибкиЛексера>(итог.error().вид))
+        << исходник << ": " << текст_ошибки(итог.error());
+  }
 }
 
 TEST(РазборТекста, ДеревоСПереписываниемНеЗависитОтТекста) {

@@ -22,9 +22,9 @@ inline Арена& арена_проб() {
 }
 
 // The parser's tokens view `текст`, which must outlive the parser.
+// The tokens are read as the parser asks for them, as the front end reads them.
 inline Парсер парсер_из(std::string_view текст) {
-  Лексер лексер = новый_лексер(текст);
-  auto токены = разбить_на_токены(лексер);
+  auto токены = токены_по_мере_чтения(новый_лексер(текст));
   EXPECT_TRUE(токены.has_value()) << "the snippet must lex: " << текст;
   if (!токены) return Парсер({}, арена_проб());
   return Парсер(std::move(*токены), арена_проб());
