@@ -108,6 +108,66 @@ def else_if_chain(size):
     return text + "  конец\nконец\n"
 
 
+def unit(n):
+    """The semantic benchmark's unit of about fifty lines: contracts, structs, generics, loops."""
+    return f"""контракт Фигура{n}
+  функция площадь(): целое;
+конец
+структура Квадрат{n} : Фигура{n}
+  публично целое сторона;
+  приватно Список из целое метки;
+  функция площадь(): целое
+    вернуть это.сторона * это.сторона;
+  конец
+  функция пометить(целое м)
+    это.метки.добавить(м);
+  конец
+конец
+структура Ящик{n}<Т>
+  Т значение;
+  функция взять(): Т
+    вернуть это.значение;
+  конец
+конец
+функция первое{n}<Т>(Т а, Т б): Т
+  вернуть а;
+конец
+функция обработать{n}(Квадрат{n} к): целое
+  целое сумма = 0;
+  целое[4] значения = [1, 2, 3, 4];
+  Словарь из текст и целое счёт = Словарь из текст и целое();
+  Список из целое список = Список из целое();
+  для каждого з в значения
+    если (з > 2 и сумма < 100)
+      сумма = сумма + з * 2;
+    иначе
+      продолжить;
+    конец
+  конец
+  пока (сумма > 10)
+    сумма = сумма - 3;
+    если (сумма == 50)
+      прервать;
+    конец
+  конец
+  список.добавить(сумма);
+  Ящик{n}<целое> я = Ящик{n}<целое>(сумма);
+  Фигура{n} ф = к;
+  сумма = сумма + первое{n}<целое>(я.взять(), ф.площадь());
+  счёт.положить("сумма", сумма);
+  неизменно текст итог = "сумма: ${{сумма}}";
+  вывести(итог);
+  вернуть сумма;
+конец
+"""
+
+
+def ordinary(lines):
+    """Valid code of about `lines` lines, units of the semantic benchmark."""
+    per_unit = unit(0).count("\n")
+    return "".join(unit(n) for n in range((lines + per_unit - 1) // per_unit))
+
+
 # Each construct with the name that the hover asks about, at its last use.
 CONSTRUCTS = {
     "big_array_reads": (big_array_reads, "а"),
@@ -212,8 +272,19 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--sizes", default="100000,1000000")
     parser.add_argument("--only", action="append")
+    parser.add_argument("--ordinary", type=int, metavar="LINES",
+                        help="instead of the constructs, ordinary valid code of this many lines")
     arguments = parser.parse_args()
     server = os.path.abspath(arguments.server)
+    if arguments.ordinary:
+        text = ordinary(arguments.ordinary)
+        runs = [run_once(server, text, last_use(text, "сумма")) for _ in range(arguments.runs)]
+        peak = statistics.median(r[2] for r in runs) / 1024
+        document = len(text.encode())
+        print(f"ordinary {arguments.ordinary} lines, {document} bytes: check {statistics.median(r[0] for r in runs):.3f} s, "
+              f"hover {statistics.median(r[1] for r in runs):.3f} s, peak {peak:.1f} MiB = "
+              f"{peak * 1048576 / document:.1f}x, diagnostic {runs[0][3]} bytes {runs[0][4]}")
+        return 0
     print("construct\tsize\tbytes\tcheck_s\thover_s\tpeak_MiB\tpeak/doc\tdiagnostic_bytes\tmessage")
     for name, (build, word) in CONSTRUCTS.items():
         if arguments.only and name not in arguments.only:

@@ -19,7 +19,7 @@ class СписокТокенов;
 class ИсточникТокенов {
  public:
   virtual ~ИсточникТокенов() = default;
-  // Adds the next token to `куда` (through push_back), or stops it with оборвать.
+  // Adds the next tokens to `куда` (through push_back), one at least, or stops it with оборвать.
   virtual void следующий(СписокТокенов& куда) = 0;
   // No more tokens than this are still to come.
   virtual std::size_t наибольший_остаток() const = 0;
