@@ -13,6 +13,7 @@ import os
 import statistics
 import subprocess
 import sys
+import threading
 import time
 
 
@@ -232,9 +233,26 @@ def peak_kib(pid):
     return 0
 
 
-def run_once(server, text, position):
+def run_once(server, text, position, timeout=None):
+    """(check s, hover s, peak KiB, diagnostic bytes, message); None when the server took
+    longer than `timeout` seconds and was stopped."""
     uri = "file:///tmp/%D0%B7%D0%B0%D0%BC%D0%B5%D1%80.код"
     process = subprocess.Popen([server], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    timer = threading.Timer(timeout, process.kill) if timeout else None
+    try:
+        if timer:
+            timer.start()
+        return exchange(process, uri, text, position)
+    except (EOFError, BrokenPipeError):
+        return None
+    finally:
+        if timer:
+            timer.cancel()
+        process.kill()
+        process.wait()
+
+
+def exchange(process, uri, text, position):
     send = process.stdin
     send.write(frame({"jsonrpc": "2.0", "id": 1, "method": "initialize",
                       "params": {"processId": None, "rootUri": None, "capabilities": {}}}))
@@ -272,6 +290,7 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--sizes", default="100000,1000000")
     parser.add_argument("--only", action="append")
+    parser.add_argument("--timeout", type=float, help="stop a server that takes longer, in seconds")
     parser.add_argument("--ordinary", type=int, metavar="LINES",
                         help="instead of the constructs, ordinary valid code of this many lines")
     arguments = parser.parse_args()
@@ -292,7 +311,16 @@ def main():
         for size in map(int, arguments.sizes.split(",")):
             text = build(size)
             position = last_use(text, word)
-            runs = [run_once(server, text, position) for _ in range(arguments.runs)]
+            runs = []
+            for _ in range(arguments.runs):
+                run = run_once(server, text, position, arguments.timeout)
+                if run is None:
+                    break
+                runs.append(run)
+            if len(runs) < arguments.runs:
+                print(f"{name}\t{size}\t{len(text.encode())}\t> {arguments.timeout:.0f} s (stopped; {len(runs)} runs done)",
+                      flush=True)
+                continue
             check = statistics.median(r[0] for r in runs)
             hover = statistics.median(r[1] for r in runs)
             peak = statistics.median(r[2] for r in runs) / 1024
