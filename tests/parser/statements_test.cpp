@@ -296,8 +296,8 @@ TEST(Тело, ДлиннаяЦепочкаЦелиНеИсчерпываетС�
 // the edges, come out whole and in order.
 TEST(Тело, СпискиЧерезКраяСегментовСтека) {
   struct Случай {
-    int внешних;        // statements of the body, one a line
-    int блок_каждые;    // every so many of them an `если` with `внутри` statements
+    int внешних;      // statements of the body, one a line
+    int блок_каждые;  // every so many of them an `если` with `внутри` statements
     int внутри;
   };
   for (const Случай случай : {Случай{4095, 0, 0}, Случай{4096, 0, 0}, Случай{4097, 0, 0}, Случай{12300, 1000, 3},
