@@ -30,24 +30,24 @@ namespace узлы_инструкции {
 struct ОбъявлениеПеременной {
   СинтаксическийТип тип;
   std::string_view имя;
-  УзелВыражения начальное_значение;
+  Указатель<УзелВыражения> начальное_значение;
 };
 // `неизменно тип имя = выражение;`
 struct НеизменяемоеОбъявление {
   СинтаксическийТип тип;
   std::string_view имя;
-  УзелВыражения начальное_значение;
+  Указатель<УзелВыражения> начальное_значение;
 };
 struct Присваивание {
   ЦельПрисваивания цель;
-  УзелВыражения правая_часть;
+  Указатель<УзелВыражения> правая_часть;
 };
 // An expression used as a statement.
 struct ИнструкцияВыражение {
   УзелВыражения выражение;
 };
 struct Ветвление {
-  УзелВыражения условие;
+  Указатель<УзелВыражения> условие;
   СписокУзлов<Инструкция> тело;
   // Absent without `иначе`, which differs from present and empty; `иначе если` is a list
   // holding one nested `Ветвление`.
@@ -55,7 +55,7 @@ struct Ветвление {
 };
 struct ЦиклДляКаждого {
   std::string_view переменная;
-  УзелВыражения коллекция;
+  Указатель<УзелВыражения> коллекция;
   СписокУзлов<Инструкция> тело;
 };
 struct ЦиклПока {
@@ -123,6 +123,11 @@ class Инструкция {
   // Structural, `строка` included.
   bool operator==(const Инструкция& другая) const;
 };
+
+// Bodies are mostly arrays of these, rebuilt by the language server on every keystroke, so
+// the largest alternatives box their expression to keep each statement this small; a bare
+// expression, the commonest statement, keeps its own inline and needs no box.
+static_assert(sizeof(Инструкция) <= 72);
 
 ТУВРА_ОБЁРТКА(Инструкция, вид_инструкции, строка);
 
