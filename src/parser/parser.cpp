@@ -74,10 +74,19 @@ void СтекИнструкций::push_back(Инструкция&& инстру
 
 void СтекИнструкций::вырасти() {
   constexpr std::size_t длинный = 4096;
-  std::size_t ёмкость = std::max<std::size_t>(64, ёмкость_ * 2);
-  // Past the limit (a look-ahead that reads statements again might pass it) it doubles on.
-  if (ёмкость_ >= длинный && предел_ > ёмкость) ёмкость = предел_;
-  void* новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Инструкция));
+  const std::size_t вдвое = std::max<std::size_t>(64, ёмкость_ * 2);
+  // Past the limit (a look-ahead that reads statements again might pass it) it doubles on;
+  // so it does where the system will not set aside that much room.
+  void* новый = nullptr;
+  std::size_t ёмкость = вдвое;
+  if (ёмкость_ >= длинный && предел_ > вдвое) {
+    ёмкость = предел_;
+    новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Инструкция));
+  }
+  if (новый == nullptr) {
+    ёмкость = вдвое;
+    новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Инструкция));
+  }
   if (новый == nullptr) throw std::bad_alloc();
   буфер_ = новый;
   ёмкость_ = ёмкость;
