@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -90,7 +91,12 @@ class СписокТокенов {
 
   // Room for `сколько` tokens in all, taken piece by piece as they come.
   void reserve(std::size_t сколько) { куски_.reserve((сколько >> сдвиг_куска) + 1); }
-  void push_back(const Токен& токен);
+  void push_back(const Токен& токен) {
+    const std::size_t место = размер_ & (в_куске - 1);
+    if (место == 0) новый_кусок();
+    ::new (куски_.back() + место) Токен(токен);
+    ++размер_;
+  }
   // Gives back every whole piece before the token `номер`; those tokens are not read again.
   void отпустить_до(std::size_t номер);
 
@@ -98,11 +104,13 @@ class СписокТокенов {
   std::string_view сохранить(std::string_view текст);
 
  private:
-  // Small, since a list read as it is used holds only a piece or two at a time.
-  static constexpr std::size_t сдвиг_куска = 12;  // 4,096 tokens, 128 KiB a piece
+  // Small, since a list read as it is used holds only a piece or two at a time, and below
+  // the size that malloc maps afresh from the system for each request.
+  static constexpr std::size_t сдвиг_куска = 11;  // 2,048 tokens, 64 KiB a piece
   static constexpr std::size_t в_куске = std::size_t{1} << сдвиг_куска;
 
   void освободить() noexcept;
+  void новый_кусок();
   void читать_дальше();
 
   std::unique_ptr<ИсточникТокенов> источник_;  // null once the list is complete
