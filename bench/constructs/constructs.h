@@ -71,5 +71,3 @@ using Построить = std::string (*)();
   BENCHMARK_CAPTURE(функция, цепочка_иначе_если_100000, тувра::конструкции::цепочка_100000)                          \
       ->Unit(benchmark::kMillisecond);                                                                               \
   BENCHMARK_CAPTURE(функция, массив_за_пределом, тувра::конструкции::массив_за_пределом)->Unit(benchmark::kMillisecond)
-
-namespace тувра::конструкции {}  // namespace тувра::конструкции

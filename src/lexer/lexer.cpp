@@ -478,7 +478,7 @@ std::optional<Номер> двойной_знак(unsigned char первый, un
   return ВидТокена(*одиночный);
 }
 
-// Reads the tokens of one text, one at a time, into the list given.
+// Reads the tokens of one text into the list given, as many at a call as asked for.
 class Чтение {
  public:
   Чтение(Курсор& к, std::size_t предел) : к_(к), предел_(предел) {}
@@ -560,18 +560,14 @@ bool помещается(const Лексер& лексер) {
   return наибольший <= наибольший_счёт && осталось <= наибольший_счёт - наибольший;
 }
 
-}  // namespace
-
-Лексер новый_лексер(std::string_view текст) { return Лексер{.текст = текст}; }
-
-namespace {
-
 std::optional<ОшибкаРазбора> слишком_большой(const Лексер& лексер) {
   if (помещается(лексер)) return std::nullopt;
   return ошибка(ВидОшибки::БольшойДокумент, лексер.строка, лексер.столбец, std::to_string(лексер.предел));
 }
 
 }  // namespace
+
+Лексер новый_лексер(std::string_view текст) { return Лексер{.текст = текст}; }
 
 Итог<СписокТокенов, ОшибкаРазбора> разбить_на_токены(Лексер& лексер) {
   if (auto ошибка = слишком_большой(лексер)) return Неудача{std::move(*ошибка)};

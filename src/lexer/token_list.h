@@ -16,7 +16,7 @@ namespace тувра {
 
 class СписокТокенов;
 
-// Where a list read as it is used takes its tokens from: the lexer, a token at a time.
+// Where a list read as it is used takes its tokens from: the lexer, a few tokens at a time.
 class ИсточникТокенов {
  public:
   virtual ~ИсточникТокенов() = default;
