@@ -5,17 +5,24 @@
 // long `иначе если` run) never exhausts the stack.
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <unordered_set>
 
+#include "support/keyed_hash.h"
 #include "syntax_tree/syntax_tree.h"
 
 namespace тувра {
 
-// Views of the names in the tree, which outlives the pass.
-using НаборИмён = std::unordered_set<std::string_view>;
+// Views of the names in the tree, which outlives the pass; keyed, since the document names them.
+using НаборИмён = std::unordered_set<std::string_view, ХешИмени, std::equal_to<>>;
 
 struct КонтекстПереписывания {
+  // The three sets share one key.
+  КонтекстПереписывания() : КонтекстПереписывания(случайный_ключ_хеша()) {}
+  explicit КонтекстПереписывания(const КлючХеша& ключ)
+      : имена_полей(0, ХешИмени(ключ)), имена_методов(0, ХешИмени(ключ)), локальные_имена(0, ХешИмени(ключ)) {}
+
   НаборИмён имена_полей;      // every field of every struct
   НаборИмён имена_методов;    // every struct method and contract method signature
   НаборИмён локальные_имена;  // parameters and locals of the function being rewritten

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "semantic/ordered_table.h"
 #include "semantic/types.h"
+#include "support/keyed_hash.h"
 #include "syntax_tree/syntax_tree.h"
 
 namespace тувра {
@@ -44,7 +46,7 @@ struct ЗаписьМетода {
 class ПоляСтруктуры {
  public:
   ПоляСтруктуры() = default;
-  explicit ПоляСтруктуры(std::vector<ПолеТипа> поля);
+  ПоляСтруктуры(std::vector<ПолеТипа> поля, const КлючХеша& ключ);
 
   std::span<const ПолеТипа> все() const { return поля_; }
   std::size_t size() const { return поля_.size(); }
@@ -53,7 +55,8 @@ class ПоляСтруктуры {
 
  private:
   std::vector<ПолеТипа> поля_;
-  std::unordered_map<std::string_view, std::size_t> индекс_;  // views into поля_, whose heap buffer moves whole
+  // Views into поля_, whose heap buffer moves whole.
+  std::unordered_map<std::string_view, std::size_t, ХешИмени, std::equal_to<>> индекс_;
 };
 
 // The contracts a struct names, as declared, with a lookup by name: a struct may name
@@ -61,8 +64,7 @@ class ПоляСтруктуры {
 class КонтрактыСтруктуры {
  public:
   КонтрактыСтруктуры() = default;
-  // NOLINTNEXTLINE(google-explicit-constructor): the list as declared is the value
-  КонтрактыСтруктуры(std::vector<std::string> контракты);
+  КонтрактыСтруктуры(std::vector<std::string> контракты, const КлючХеша& ключ);
   // The index views the names, which a copy would not carry; a move keeps them in place.
   КонтрактыСтруктуры(const КонтрактыСтруктуры&) = delete;
   КонтрактыСтруктуры& operator=(const КонтрактыСтруктуры&) = delete;
@@ -74,7 +76,8 @@ class КонтрактыСтруктуры {
 
  private:
   std::vector<std::string> контракты_;
-  std::unordered_set<std::string_view> индекс_;  // views into контракты_, whose heap buffer moves whole
+  // Views into контракты_, whose heap buffer moves whole.
+  std::unordered_set<std::string_view, ХешИмени, std::equal_to<>> индекс_;
 };
 
 // The stack of variable scopes: a map from name to its stack of bindings, and per scope the
@@ -82,7 +85,7 @@ class КонтрактыСтруктуры {
 class СтекОбластей {
  public:
   // One empty scope.
-  СтекОбластей();
+  explicit СтекОбластей(const КлючХеша& ключ);
 
   void войти();
   // Drops the innermost scope and its bindings; the outermost scope is never left.
@@ -126,14 +129,19 @@ struct ЭкземплярМетода {
   СигнатураФункции сигнатура;
 };
 
+// Every hash table of a run hashes with its key, drawn at random for each run unless a test
+// gives one: nothing the analysis reports may depend on it.
 struct Анализатор {
+  explicit Анализатор(const КлючХеша& ключ) : ключ_хеша(ключ) {}
+
+  КлючХеша ключ_хеша;
   // Every type of the run is a node of this table.
-  ТаблицаТипов типы;
+  ТаблицаТипов типы{ключ_хеша};
   // Written types of the program's declarations, lowered once: context-free and contract-aware.
   std::unordered_map<const СинтаксическийТип*, Тип> типы_объявлений;
   std::unordered_map<const СинтаксическийТип*, Тип> разрешённые_типы_объявлений;
 
-  СтекОбластей области_видимости;
+  СтекОбластей области_видимости{ключ_хеша};
   // Declared result of the body being checked; absent outside bodies and without a result.
   std::optional<Тип> текущий_тип_возврата;
   // The struct whose method body is being checked; absent elsewhere.
@@ -142,54 +150,54 @@ struct Анализатор {
   std::size_t глубина_циклов = 0;
 
   // Non-generic functions of the main file and all external functions.
-  УпорядоченнаяТаблица<std::string, СигнатураФункции> реестр_функций;
+  УпорядоченнаяТаблица<std::string, СигнатураФункции> реестр_функций{ключ_хеша};
   // Non-generic structs and instances of generic structs.
-  УпорядоченнаяТаблица<std::string, ПоляСтруктуры> таблица_структур;
+  УпорядоченнаяТаблица<std::string, ПоляСтруктуры> таблица_структур{ключ_хеша};
   // The contracts a struct says it fulfils, as declared.
-  УпорядоченнаяТаблица<std::string, КонтрактыСтруктуры> контракты_структур;
+  УпорядоченнаяТаблица<std::string, КонтрактыСтруктуры> контракты_структур{ключ_хеша};
   // (struct, field) → declared `приватно`.
-  УпорядоченнаяТаблица<ПараИмён, bool> приватность_полей;
+  УпорядоченнаяТаблица<ПараИмён, bool> приватность_полей{ключ_хеша};
   // (struct, field) declared `слабая`.
-  УпорядоченноеМножество<ПараИмён> слабые_поля;
+  УпорядоченноеМножество<ПараИмён> слабые_поля{ключ_хеша};
   // (struct, method) → non-generic methods, also those of generic struct instances.
-  УпорядоченнаяТаблица<ПараИмён, ЗаписьМетода> реестр_методов;
+  УпорядоченнаяТаблица<ПараИмён, ЗаписьМетода> реестр_методов{ключ_хеша};
   // Contract name → its declaration (signatures as written).
-  УпорядоченнаяТаблица<std::string, const ОбъявлениеКонтракта*> реестр_контрактов;
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеКонтракта*> реестр_контрактов{ключ_хеша};
   // (contract, method) → the contract's first signature of that name; a contract's methods are
   // entered on the first method call on it, which then lists it in контракты_в_индексе.
-  УпорядоченнаяТаблица<ПараИмён, const СигнатураМетода*> сигнатуры_контрактов;
-  УпорядоченноеМножество<std::string> контракты_в_индексе;
+  УпорядоченнаяТаблица<ПараИмён, const СигнатураМетода*> сигнатуры_контрактов{ключ_хеша};
+  УпорядоченноеМножество<std::string> контракты_в_индексе{ключ_хеша};
   // Templates: generic structs, generic main-file functions, generic methods of non-generic structs.
-  УпорядоченнаяТаблица<std::string, const ОбъявлениеСтруктуры*> обобщённые_структуры;
-  УпорядоченнаяТаблица<std::string, const ОбъявлениеФункции*> обобщённые_функции;
-  УпорядоченнаяТаблица<ПараИмён, const ОбъявлениеФункции*> обобщённые_методы;
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеСтруктуры*> обобщённые_структуры{ключ_хеша};
+  УпорядоченнаяТаблица<std::string, const ОбъявлениеФункции*> обобщённые_функции{ключ_хеша};
+  УпорядоченнаяТаблица<ПараИмён, const ОбъявлениеФункции*> обобщённые_методы{ключ_хеша};
   // Given by the caller of анализировать_программу.
-  ФункцииМодулей функции_модулей;
+  ФункцииМодулей функции_модулей{ключ_хеша};
   // (module, function) → signature of a non-generic module function.
-  УпорядоченнаяТаблица<ПараИмён, СигнатураФункции> реестр_модулей;
+  УпорядоченнаяТаблица<ПараИмён, СигнатураФункции> реестр_модулей{ключ_хеша};
   // Function name → every module that declares it, in item order.
-  УпорядоченнаяТаблица<std::string, std::vector<std::string>> модули_функции;
+  УпорядоченнаяТаблица<std::string, std::vector<std::string>> модули_функции{ключ_хеша};
   // Function name → the one module declaring it, when not in реестр_функций.
-  УпорядоченнаяТаблица<std::string, std::string> модуль_функции;
+  УпорядоченнаяТаблица<std::string, std::string> модуль_функции{ключ_хеша};
 
   // Instances are keyed by their template and lowered type arguments. The instance maps hold an
   // instance's name once its body passed; the declaration maps hold what uses read, from before
   // its body is checked, so that a use inside that body (recursion) finds its signature.
   // (function, type argument) → instance name; → the instance.
-  УпорядоченнаяТаблица<КлючЭкземпляраФункции, std::string> экземпляры_функций;
-  УпорядоченнаяТаблица<КлючЭкземпляраФункции, ЭкземплярФункции> объявления_экземпляров_функций;
+  УпорядоченнаяТаблица<КлючЭкземпляраФункции, std::string> экземпляры_функций{ключ_хеша};
+  УпорядоченнаяТаблица<КлючЭкземпляраФункции, ЭкземплярФункции> объявления_экземпляров_функций{ключ_хеша};
   // (struct, method, type argument) → instance key "S::m__T"; → the instance.
-  УпорядоченнаяТаблица<КлючЭкземпляраМетода, std::string> экземпляры_методов;
-  УпорядоченнаяТаблица<КлючЭкземпляраМетода, ЭкземплярМетода> объявления_экземпляров_методов;
+  УпорядоченнаяТаблица<КлючЭкземпляраМетода, std::string> экземпляры_методов{ключ_хеша};
+  УпорядоченнаяТаблица<КлючЭкземпляраМетода, ЭкземплярМетода> объявления_экземпляров_методов{ключ_хеша};
   // (struct, type arguments) → instance name, once all its method bodies passed.
-  УпорядоченнаяТаблица<КлючЭкземпляраСтруктуры, std::string> экземпляры_структур;
+  УпорядоченнаяТаблица<КлючЭкземпляраСтруктуры, std::string> экземпляры_структур{ключ_хеша};
   // The names instances took (a method instance's: its instance key). A function or method
   // asked for again is found by its key first, so a name found here is another instance's;
   // a struct instance keeps its key, to tell a name taken by another instance from the same
   // instance asked for again while its methods are checked.
-  УпорядоченноеМножество<std::string> имена_экземпляров_функций;
-  УпорядоченноеМножество<std::string> имена_экземпляров_методов;
-  УпорядоченнаяТаблица<std::string, КлючЭкземпляраСтруктуры> ключи_экземпляров_структур;
+  УпорядоченноеМножество<std::string> имена_экземпляров_функций{ключ_хеша};
+  УпорядоченноеМножество<std::string> имена_экземпляров_методов{ключ_хеша};
+  УпорядоченнаяТаблица<std::string, КлючЭкземпляраСтруктуры> ключи_экземпляров_структур{ключ_хеша};
   // Instantiations started and not yet finished, nested one in another, and the name of the
   // innermost one whose body is being checked (null outside instance bodies).
   std::size_t инстанциаций_в_работе = 0;
@@ -200,8 +208,9 @@ struct Анализатор {
   std::size_t узлов_в_экземплярах = 0;
 };
 
-// One empty scope, empty registries, no context.
+// One empty scope, empty registries, no context; a random key unless one is given.
 Анализатор новый_анализатор();
+Анализатор новый_анализатор(const КлючХеша& ключ);
 
 void войти_в_область(Анализатор& анализатор);
 void выйти_из_области(Анализатор& анализатор);

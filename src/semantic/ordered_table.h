@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +15,7 @@
 
 #include "semantic/types.h"
 #include "support/expected.h"
+#include "support/keyed_hash.h"
 
 namespace тувра {
 
@@ -58,13 +59,8 @@ struct ВзглядКлючаСтруктуры {
   std::span<const Тип> аргументы;
 };
 
-// For `std::unordered_…<std::string>` looked up by `std::string_view`.
-struct ХешИмени {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view имя) const { return std::hash<std::string_view>{}(имя); }
-};
-
-// How a key is viewed, hashed and compared.
+// How a key is viewed, hashed (with the table's key) and compared. Instance keys hold types of
+// the analysis's one table, where equal types are one node: they hash and compare handles.
 template <class Ключ>
 struct ПризнакиКлюча;
 
@@ -72,16 +68,25 @@ template <>
 struct ПризнакиКлюча<std::string> {
   using Взгляд = std::string_view;
   static Взгляд взгляд(const std::string& к) { return к; }
-  static std::size_t хеш(Взгляд в) { return std::hash<std::string_view>{}(в); }
+  static std::uint64_t хеш(const КлючХеша& ключ, Взгляд в) { return хеш_текста(ключ, в); }
   static bool равны(Взгляд а, Взгляд б) { return а == б; }
 };
+
+namespace детали_таблицы {
+
+// A name with its length in front, so that two names in a row cannot pass for two others.
+inline ХешСКлючом& имя(ХешСКлючом& хеш, std::string_view имя) { return хеш.слово(имя.size()).байты(имя); }
+
+}  // namespace детали_таблицы
 
 template <>
 struct ПризнакиКлюча<ПараИмён> {
   using Взгляд = ВзглядПарыИмён;
   static Взгляд взгляд(const ПараИмён& к) { return {к.первое, к.второе}; }
-  static std::size_t хеш(Взгляд в) {
-    return смешать_хеш(std::hash<std::string_view>{}(в.первое), std::hash<std::string_view>{}(в.второе));
+  static std::uint64_t хеш(const КлючХеша& ключ, Взгляд в) {
+    ХешСКлючом хеш(ключ);
+    детали_таблицы::имя(хеш, в.первое).байты(в.второе);
+    return хеш.итог();
   }
   static bool равны(Взгляд а, Взгляд б) { return а.первое == б.первое && а.второе == б.второе; }
 };
@@ -90,20 +95,25 @@ template <>
 struct ПризнакиКлюча<КлючЭкземпляраФункции> {
   using Взгляд = ВзглядКлючаФункции;
   static Взгляд взгляд(const КлючЭкземпляраФункции& к) { return {к.имя, к.аргумент}; }
-  static std::size_t хеш(Взгляд в) { return смешать_хеш(std::hash<std::string_view>{}(в.имя), хеш_типа(в.аргумент)); }
-  static bool равны(Взгляд а, Взгляд б) { return а.имя == б.имя && типы_равны(а.аргумент, б.аргумент); }
+  static std::uint64_t хеш(const КлючХеша& ключ, Взгляд в) {
+    ХешСКлючом хеш(ключ);
+    детали_таблицы::имя(хеш, в.имя).слово(хеш_типа(в.аргумент));
+    return хеш.итог();
+  }
+  static bool равны(Взгляд а, Взгляд б) { return а.аргумент.тот_же(б.аргумент) && а.имя == б.имя; }
 };
 
 template <>
 struct ПризнакиКлюча<КлючЭкземпляраМетода> {
   using Взгляд = ВзглядКлючаМетода;
   static Взгляд взгляд(const КлючЭкземпляраМетода& к) { return {к.структура, к.метод, к.аргумент}; }
-  static std::size_t хеш(Взгляд в) {
-    std::size_t х = смешать_хеш(std::hash<std::string_view>{}(в.структура), std::hash<std::string_view>{}(в.метод));
-    return смешать_хеш(х, хеш_типа(в.аргумент));
+  static std::uint64_t хеш(const КлючХеша& ключ, Взгляд в) {
+    ХешСКлючом хеш(ключ);
+    детали_таблицы::имя(детали_таблицы::имя(хеш, в.структура), в.метод).слово(хеш_типа(в.аргумент));
+    return хеш.итог();
   }
   static bool равны(Взгляд а, Взгляд б) {
-    return а.структура == б.структура && а.метод == б.метод && типы_равны(а.аргумент, б.аргумент);
+    return а.аргумент.тот_же(б.аргумент) && а.структура == б.структура && а.метод == б.метод;
   }
 };
 
@@ -111,8 +121,19 @@ template <>
 struct ПризнакиКлюча<КлючЭкземпляраСтруктуры> {
   using Взгляд = ВзглядКлючаСтруктуры;
   static Взгляд взгляд(const КлючЭкземпляраСтруктуры& к) { return {к.имя, к.аргументы}; }
-  static std::size_t хеш(Взгляд в) { return смешать_хеш(std::hash<std::string_view>{}(в.имя), хеш_типов(в.аргументы)); }
-  static bool равны(Взгляд а, Взгляд б) { return а.имя == б.имя && типы_равны(а.аргументы, б.аргументы); }
+  static std::uint64_t хеш(const КлючХеша& ключ, Взгляд в) {
+    ХешСКлючом хеш(ключ);
+    детали_таблицы::имя(хеш, в.имя).слово(в.аргументы.size());
+    for (const Тип& тип : в.аргументы) хеш.слово(хеш_типа(тип));
+    return хеш.итог();
+  }
+  static bool равны(Взгляд а, Взгляд б) {
+    if (а.аргументы.size() != б.аргументы.size() || а.имя != б.имя) return false;
+    for (std::size_t i = 0; i < а.аргументы.size(); ++i) {
+      if (!а.аргументы[i].тот_же(б.аргументы[i])) return false;
+    }
+    return true;
+  }
 };
 
 // Key → value; iteration yields `std::pair<Ключ, Значение>` in first-insertion order.
@@ -122,11 +143,17 @@ class УпорядоченнаяТаблица {
   using Признаки = ПризнакиКлюча<Ключ>;
   using Взгляд = typename Признаки::Взгляд;
 
-  УпорядоченнаяТаблица() = default;
+  // With a key of its own.
+  УпорядоченнаяТаблица() : УпорядоченнаяТаблица(случайный_ключ_хеша()) {}
+  explicit УпорядоченнаяТаблица(const КлючХеша& ключ) : индекс_(0, Хеш{ключ}) {}
   // The index holds views into the entries, which a copy or move of the deque would not carry.
   УпорядоченнаяТаблица(const УпорядоченнаяТаблица&) = delete;
   УпорядоченнаяТаблица& operator=(const УпорядоченнаяТаблица&) = delete;
-  УпорядоченнаяТаблица(УпорядоченнаяТаблица&& другая) noexcept { *this = std::move(другая); }
+  УпорядоченнаяТаблица(УпорядоченнаяТаблица&& другая) noexcept
+      : записи_(std::move(другая.записи_)), индекс_(std::move(другая.индекс_)) {
+    другая.записи_.clear();
+    другая.индекс_.clear();
+  }
   УпорядоченнаяТаблица& operator=(УпорядоченнаяТаблица&& другая) noexcept {
     if (this == &другая) return *this;
     // Moving a deque keeps its elements where they are, so the views stay valid.
@@ -168,7 +195,8 @@ class УпорядоченнаяТаблица {
 
  private:
   struct Хеш {
-    std::size_t operator()(const Взгляд& в) const { return Признаки::хеш(в); }
+    КлючХеша ключ;
+    std::size_t operator()(const Взгляд& в) const { return static_cast<std::size_t>(Признаки::хеш(ключ, в)); }
   };
   struct Равно {
     bool operator()(const Взгляд& а, const Взгляд& б) const { return Признаки::равны(а, б); }
@@ -183,6 +211,9 @@ template <class Ключ>
 class УпорядоченноеМножество {
  public:
   using Взгляд = typename ПризнакиКлюча<Ключ>::Взгляд;
+
+  УпорядоченноеМножество() = default;
+  explicit УпорядоченноеМножество(const КлючХеша& ключ) : таблица_(ключ) {}
 
   // False when the key was already there.
   bool добавить(Ключ ключ) {

@@ -1,6 +1,7 @@
 #include "semantic/program_analysis.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -118,10 +119,10 @@ void зарегистрировать_поля(Анализатор& а, const �
   std::vector<ПолеТипа> поля;
   поля.reserve(структура.поля.size());
   for (const ПолеСтруктуры& поле : структура.поля) поля.push_back({std::string(поле.имя), тип_объявления(а, поле.тип)});
-  а.таблица_структур.положить(std::string(структура.имя), ПоляСтруктуры(std::move(поля)));
+  а.таблица_структур.положить(std::string(структура.имя), ПоляСтруктуры(std::move(поля), а.ключ_хеша));
   std::vector<std::string> контракты;
   for (const auto& контракт : структура.контракты) контракты.emplace_back(контракт);
-  а.контракты_структур.положить(std::string(структура.имя), std::move(контракты));
+  а.контракты_структур.положить(std::string(структура.имя), КонтрактыСтруктуры(std::move(контракты), а.ключ_хеша));
   for (const ПолеСтруктуры& поле : структура.поля) {
     ПараИмён ключ{std::string(структура.имя), std::string(поле.имя)};
     if (поле.слабая_ссылка) а.слабые_поля.добавить(ключ);
@@ -196,7 +197,7 @@ bool одинаковые_возвраты(const std::optional<Тип>& а, cons
 
 ИтогПроверки проверить_контракты_структуры(Анализатор& а, const ОбъявлениеСтруктуры& структура) {
   // A contract named again was met by the first naming, or that one failed.
-  std::unordered_set<std::string_view> проверенные;
+  std::unordered_set<std::string_view, ХешИмени, std::equal_to<>> проверенные(0, ХешИмени(а.ключ_хеша));
   for (const auto& контракт : структура.контракты) {
     if (!проверенные.insert(контракт).second) continue;
     const ОбъявлениеКонтракта* const* объявление = а.реестр_контрактов.найти(контракт);
@@ -209,7 +210,7 @@ bool одинаковые_возвраты(const std::optional<Тип>& а, cons
 }
 
 ИтогПроверки проверить_поля(Анализатор& а, const ОбъявлениеСтруктуры& структура) {
-  std::unordered_set<std::string_view> встреченные;
+  std::unordered_set<std::string_view, ХешИмени, std::equal_to<>> встреченные(0, ХешИмени(а.ключ_хеша));
   for (const ПолеСтруктуры& поле : структура.поля) {
     const Тип тип = тип_объявления(а, поле.тип);
     if (!встреченные.insert(поле.имя).second) return неудача(с::поле_объявлено_повторно(структура.имя, поле.имя));

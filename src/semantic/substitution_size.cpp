@@ -17,7 +17,9 @@ std::size_t сложить(std::size_t а, std::size_t б) { return std::min(а 
 РазмерПодстановки::РазмерПодстановки(std::span<const std::string_view> имена,
                                      std::span<const СинтаксическийТип* const> замены) {
   const std::size_t проходов = std::min(имена.size(), замены.size());
-  for (std::size_t j = 0; j < проходов; ++j) проходы_имени_[имена[j]].push_back(j);
+  проходы_.reserve(проходов);
+  for (std::size_t j = 0; j < проходов; ++j) проходы_.emplace_back(имена[j], j);
+  std::sort(проходы_.begin(), проходы_.end());
   частей_замены_.assign(проходов, 1);
   // A replacement only meets the passes after its own, so the last one is counted first.
   for (std::size_t j = проходов; j-- > 0;) частей_замены_[j] = частей_с(*замены[j], j + 1);
@@ -31,11 +33,9 @@ std::size_t РазмерПодстановки::частей_с(const Синта
     ждут.pop_back();
     if (const auto* имя = std::get_if<СТ::Пользовательский>(&узел->вид)) {
       std::size_t частей = 1;
-      if (auto найдено = проходы_имени_.find(имя->имя); найдено != проходы_имени_.end()) {
-        const auto& проходы = найдено->second;
-        auto первый = std::lower_bound(проходы.begin(), проходы.end(), проход);
-        if (первый != проходы.end()) частей = частей_замены_[*первый];
-      }
+      // The first pass from this one on that replaces the name.
+      auto первый = std::lower_bound(проходы_.begin(), проходы_.end(), std::pair{std::string_view(имя->имя), проход});
+      if (первый != проходы_.end() && первый->first == имя->имя) частей = частей_замены_[первый->second];
       всего = сложить(всего, частей);
       continue;
     }

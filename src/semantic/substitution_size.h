@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "semantic/analyser.h"
@@ -29,7 +29,8 @@ class РазмерПодстановки {
  private:
   std::size_t частей_с(const СинтаксическийТип& тип, std::size_t проход) const;
 
-  std::unordered_map<std::string_view, std::vector<std::size_t>> проходы_имени_;
+  // (parameter name, pass) in order: found by a binary search, no hash a document could aim at.
+  std::vector<std::pair<std::string_view, std::size_t>> проходы_;
   // Parts that the replacement of pass j becomes after the passes after j.
   std::vector<std::size_t> частей_замены_;
 };

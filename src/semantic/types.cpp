@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cassert>
-#include <functional>
 #include <limits>
 
 namespace тувра {
@@ -45,18 +44,14 @@ std::size_t сложить(std::size_t а, std::size_t б) {
   return а > std::numeric_limits<std::size_t>::max() - б ? std::numeric_limits<std::size_t>::max() : а + б;
 }
 
-// The variant number, then the payload: a name as its bytes and 0xFF, the parts in order, the
-// size of an array after its element.
-std::size_t хеш_узла(const УзелТипа& узел) {
-  std::size_t хеш = смешать_хеш(детали_типа::начало_хеша, номер(узел.вид));
-  if (узел.вид == ВидТипа::Структура || узел.вид == ВидТипа::Контракт) {
-    хеш = смешать_хеш(хеш, std::hash<std::string_view>{}(узел.имя));
-    хеш = смешать_хеш(хеш, 0xFF);
-  }
-  if (узел.первый) хеш = смешать_хеш(хеш, узел.первый->хеш);
-  if (узел.вид == ВидТипа::Массив) хеш = смешать_хеш(хеш, static_cast<std::size_t>(узел.размер));
-  if (узел.второй) хеш = смешать_хеш(хеш, узел.второй->хеш);
-  return хеш;
+// Keyed: a document that knows the function still cannot pick sizes or names that collide.
+// The variant, the array size, the name with its length, then the parts' hashes.
+std::size_t хеш_узла(const УзелТипа& узел, const КлючХеша& ключ) {
+  ХешСКлючом хеш(ключ);
+  хеш.слово(номер(узел.вид)).слово(узел.размер).слово(узел.имя.size()).байты(узел.имя);
+  if (узел.первый) хеш.слово(узел.первый->хеш);
+  if (узел.второй) хеш.слово(узел.второй->хеш);
+  return static_cast<std::size_t>(хеш.итог());
 }
 
 УзелТипа образец(ВидТипа вид, const Тип* первый = nullptr, const Тип* второй = nullptr) {
@@ -69,8 +64,13 @@ std::size_t хеш_узла(const УзелТипа& узел) {
 
 }  // namespace
 
+ТаблицаТипов::ТаблицаТипов() : ТаблицаТипов(случайный_ключ_хеша()) {}
+
+ТаблицаТипов::ТаблицаТипов(const КлючХеша& ключ) : ключ_(std::make_unique<const КлючХеша>(ключ)) {}
+
 Тип ТаблицаТипов::найти_или_добавить(УзелТипа образец) {
-  образец.хеш = хеш_узла(образец);
+  образец.ключ = ключ_.get();
+  образец.хеш = хеш_узла(образец, *ключ_);
   if (auto найдено = индекс_.find(&образец); найдено != индекс_.end()) return Тип(*найдено);
   образец.частей = 1;
   образец.байт_имён = образец.имя.size();
@@ -113,19 +113,73 @@ std::size_t хеш_узла(const УзелТипа& узел) {
   return найти_или_добавить(образец(ВидТипа::Опциональный, &внутренний));
 }
 
-bool структурно_равны(const Тип& а, const Тип& б) {
-  std::vector<std::pair<const УзелТипа*, const УзелТипа*>> ждут{{&а.узел(), &б.узел()}};
-  while (!ждут.empty()) {
-    auto [левый, правый] = ждут.back();
-    ждут.pop_back();
-    if (левый == правый) continue;
-    if (левый->хеш != правый->хеш || левый->вид != правый->вид || левый->размер != правый->размер ||
-        левый->имя != правый->имя) {
-      return false;
-    }
-    if (левый->первый) ждут.emplace_back(левый->первый, правый->первый);
-    if (левый->второй) ждут.emplace_back(левый->второй, правый->второй);
+namespace {
+
+using ПараУзлов = std::pair<const УзелТипа*, const УзелТипа*>;
+
+// Everything of the two nodes but their parts.
+bool равны_сверху(const УзелТипа& л, const УзелТипа& п) {
+  if (л.вид != п.вид || л.размер != п.размер || л.частей != п.частей || л.байт_имён != п.байт_имён ||
+      л.имя != п.имя) {
+    return false;
   }
+  // Tables of one key hash alike.
+  return !л.ключ || !п.ключ || *л.ключ != *п.ключ || л.хеш == п.хеш;
+}
+
+// Pairs that wait while the walk goes down another part.
+class ЖдущиеПары {
+ public:
+  void положить(ПараУзлов пара) {
+    if (в_стеке_ < стек_.size()) {
+      стек_[в_стеке_++] = пара;
+    } else {
+      сверх_.push_back(пара);
+    }
+  }
+  bool взять(ПараУзлов& пара) {
+    if (!сверх_.empty()) {
+      пара = сверх_.back();
+      сверх_.pop_back();
+      return true;
+    }
+    if (в_стеке_ == 0) return false;
+    пара = стек_[--в_стеке_];
+    return true;
+  }
+
+ private:
+  std::array<ПараУзлов, 64> стек_{};
+  std::size_t в_стеке_ = 0;
+  std::vector<ПараУзлов> сверх_;
+};
+
+}  // namespace
+
+bool структурно_равны(const Тип& а, const Тип& б) {
+  // Of a dictionary's two parts the smaller is walked first and the larger waits, so each
+  // waiting pair roots less than half the tree of the one below it: the 64 fixed places hold
+  // any tree whose part count fits a size_t.
+  ЖдущиеПары ждут;
+  ПараУзлов пара{&а.узел(), &б.узел()};
+  do {
+    auto [л, п] = пара;
+    while (л != п) {
+      if (!равны_сверху(*л, *п)) return false;
+      // Distinct nodes of one table.
+      if (л->ключ && л->ключ == п->ключ) return false;
+      if (!л->первый) break;
+      if (!л->второй) {
+        л = л->первый;
+        п = п->первый;
+        continue;
+      }
+      const bool первый_меньше = л->первый->частей <= л->второй->частей;
+      ждут.положить(первый_меньше ? ПараУзлов{л->второй, п->второй} : ПараУзлов{л->первый, п->первый});
+      л = первый_меньше ? л->первый : л->второй;
+      п = первый_меньше ? п->первый : п->второй;
+    }
+  } while (ждут.взять(пара));
   return true;
 }
 
@@ -135,12 +189,6 @@ bool типы_равны(std::span<const Тип> а, std::span<const Тип> б)
     if (!типы_равны(а[i], б[i])) return false;
   }
   return true;
-}
-
-std::size_t хеш_типов(std::span<const Тип> типы) {
-  std::size_t хеш = типы.size();
-  for (const Тип& тип : типы) хеш = смешать_хеш(хеш, хеш_типа(тип));
-  return хеш;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +18,8 @@
 #include <unordered_set>
 #include <utility>
 #include <vector>
+
+#include "support/keyed_hash.h"
 
 namespace тувра {
 
@@ -57,6 +60,9 @@ struct УзелТипа {
   std::string_view имя;
   const УзелТипа* первый = nullptr;
   const УзелТипа* второй = nullptr;
+  // The key the table hashes with: also tells the table's nodes from those of others. Null for
+  // the constant nodes.
+  const КлючХеша* ключ = nullptr;
   std::size_t хеш = 0;
   // Nodes and name bytes of the type written out as a tree (a shared part counts at every
   // use), capped at the largest size_t.
@@ -64,21 +70,14 @@ struct УзелТипа {
   std::size_t байт_имён = 0;
 };
 
-// The 64-bit combine of boost::hash_combine: spreads every bit of the part over the result.
-constexpr std::size_t смешать_хеш(std::size_t хеш, std::size_t часть) {
-  хеш ^= часть + 0x9e3779b97f4a7c15ULL + (хеш << 12) + (хеш >> 4);
-  return хеш;
-}
-
 namespace детали_типа {
-
-constexpr std::size_t начало_хеша = 0xcbf29ce484222325ULL;
 
 constexpr std::array<УзелТипа, число_видов_типа> постоянные_узлы() {
   std::array<УзелТипа, число_видов_типа> узлы{};
   for (std::size_t номер = 0; номер < число_видов_типа; ++номер) {
     узлы[номер].вид = static_cast<ВидТипа>(номер);
-    узлы[номер].хеш = смешать_хеш(начало_хеша, номер);
+    // Fixed, and only 23 of them: a table node's hash, keyed, meets one by chance alone.
+    узлы[номер].хеш = static_cast<std::size_t>(0x9e3779b97f4a7c15ULL * (номер + 1));
   }
   return узлы;
 }
@@ -137,10 +136,13 @@ class Тип {
 };
 
 // The nodes of one analysis: one node per distinct type. Parts given to it must come from the
-// same table or be constants.
+// same table or be constants. Nodes are found by a keyed hash, so no document can choose types
+// that share a bucket.
 class ТаблицаТипов {
  public:
-  ТаблицаТипов() = default;
+  // With a key of its own.
+  ТаблицаТипов();
+  explicit ТаблицаТипов(const КлючХеша& ключ);
   ТаблицаТипов(const ТаблицаТипов&) = delete;
   ТаблицаТипов& operator=(const ТаблицаТипов&) = delete;
   // Moving keeps every node where it is, so the handles stay valid.
@@ -158,6 +160,8 @@ class ТаблицаТипов {
 
   // Distinct types with a payload made so far.
   std::size_t size() const { return узлы_.size(); }
+  // Tables of one key give equal types equal hashes.
+  const КлючХеша& ключ() const { return *ключ_; }
 
  private:
   struct ХешУзла {
@@ -172,22 +176,25 @@ class ТаблицаТипов {
 
   Тип найти_или_добавить(УзелТипа образец);
 
+  // On the heap, so that nodes keep pointing at it when the table moves.
+  std::unique_ptr<const КлючХеша> ключ_;
   std::deque<УзелТипа> узлы_;
   std::deque<std::string> имена_;
   std::unordered_set<const УзелТипа*, ХешУзла, РавенствоУзлов> индекс_;
 };
 
-// Same variant and equal payloads all the way down; no conversions (`Целое` ≠ `Целое8`). One
-// comparison of handles for types of one table.
+// Same variant and equal payloads all the way down; no conversions (`Целое` ≠ `Целое8`). For
+// types of two tables; allocates nothing (but for trees of more than 2^64 parts).
 bool структурно_равны(const Тип& а, const Тип& б);
 inline bool типы_равны(const Тип& а, const Тип& б) {
-  // Only types of two tables, or a collision of hashes, need the walk.
-  return а.тот_же(б) || (а.хеш() == б.хеш() && структурно_равны(а, б));
+  if (а.тот_же(б)) return true;
+  // Within one table a type has one node; two constants differ in their variant.
+  if (а.узел().ключ == б.узел().ключ) return false;
+  return структурно_равны(а, б);
 }
 bool типы_равны(std::span<const Тип> а, std::span<const Тип> б);
-// Consistent with типы_равны, and the same in every table: stored in the node.
+// Consistent with типы_равны for types of one table, or of tables of one key.
 inline std::size_t хеш_типа(const Тип& тип) { return тип.хеш(); }
-std::size_t хеш_типов(std::span<const Тип> типы);
 
 // A field of a struct as the analysis sees it.
 struct ПолеТипа {
