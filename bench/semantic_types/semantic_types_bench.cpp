@@ -1,10 +1,17 @@
-// Suggestions and the walks of deep types: both must stay linear in the size of their input.
+// Suggestions, the walks of deep types and the type table's hashing: all must stay linear in
+// the size of their input.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "hash_flood.h"
+#include "parser/front_end.h"
 #include "semantic/suggestions.h"
+#include "semantic/text_check.h"
 #include "semantic/types.h"
 
 namespace тувра {
@@ -65,6 +72,49 @@ void BM_ПримитивныйТип(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ПримитивныйТип);
+
+// The analysis of a document (parsed once, outside the timing), which must pass.
+void проанализировать(benchmark::State& state, const std::string& текст) {
+  auto разобрано = разобрать_текст(текст);
+  if (!разобрано) std::abort();
+  for (auto _ : state) {
+    auto итог = проверить_программу(разобрано->программа);
+    if (!итог) {
+      std::fprintf(stderr, "неожиданная ошибка: %s\n", итог.error().сообщение_ошибки.c_str());
+      std::abort();
+    }
+  }
+  state.counters["КБ"] = static_cast<double>(текст.size()) / 1000.0;
+}
+
+// Array types whose sizes gave them one hash under the old mixing, against random sizes: the
+// pairs must cost alike. The argument is the document's size in kilobytes.
+void BM_МассивыОдногоСтарогоХеша(benchmark::State& state) {
+  проанализировать(state, наводнение::объявления(static_cast<std::size_t>(state.range(0)) * 1000, true));
+}
+void BM_МассивыСлучайныхРазмеров(benchmark::State& state) {
+  проанализировать(state, наводнение::объявления(static_cast<std::size_t>(state.range(0)) * 1000, false));
+}
+BENCHMARK(BM_МассивыОдногоСтарогоХеша)->Arg(100)->Arg(1000)->Arg(1300)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_МассивыСлучайныхРазмеров)->Arg(100)->Arg(1000)->Arg(1300)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 9,500 instances of a generic function, and of a generic struct, over such types.
+void BM_ЭкземплярыФункцииОдногоСтарогоХеша(benchmark::State& state) {
+  проанализировать(state, наводнение::экземпляры_функции(9500, true));
+}
+void BM_ЭкземплярыФункцииСлучайныхРазмеров(benchmark::State& state) {
+  проанализировать(state, наводнение::экземпляры_функции(9500, false));
+}
+void BM_ЭкземплярыСтруктурыОдногоСтарогоХеша(benchmark::State& state) {
+  проанализировать(state, наводнение::экземпляры_структуры(9500, true));
+}
+void BM_ЭкземплярыСтруктурыСлучайныхРазмеров(benchmark::State& state) {
+  проанализировать(state, наводнение::экземпляры_структуры(9500, false));
+}
+BENCHMARK(BM_ЭкземплярыФункцииОдногоСтарогоХеша)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ЭкземплярыФункцииСлучайныхРазмеров)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ЭкземплярыСтруктурыОдногоСтарогоХеша)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ЭкземплярыСтруктурыСлучайныхРазмеров)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace тувра

@@ -4,7 +4,11 @@
 
 #include <functional>
 #include <string>
+#include <unordered_set>
+#include <utility>
 #include <vector>
+
+#include "hash_flood.h"
 
 namespace тувра {
 namespace {
@@ -112,6 +116,41 @@ TEST(ТипТест, РавенствоИХеш) {
       EXPECT_EQ(хеш_типа(а), хеш_типа(б));
     }
   }
+  // The same types built in tables of other keys compare as before, by their structure.
+  for (const КлючХеша& ключ : {т.ключ(), КлючХеша{1, 2}, КлючХеша{}}) {
+    ТаблицаТипов т2(ключ);
+    for (const auto& случай : случаи) {
+      Тип а = случай.а();
+      std::swap(т, т2);
+      Тип б = случай.б();
+      std::swap(т, т2);
+      SCOPED_TRACE(отладочный_текст_типа(а) + " / " + отладочный_текст_типа(б));
+      EXPECT_EQ(типы_равны(а, б), случай.равны);
+      EXPECT_EQ(типы_равны(б, а), случай.равны);
+    }
+  }
+}
+
+// Sizes solved so that these array types all had one hash under the old mixing: they stay
+// distinct types, one node each, and the keyed hash tells them apart.
+TEST(ТипТест, РазмерыОдногоСтарогоХешаРазличаются) {
+  ТаблицаТипов т;
+  const auto пары = наводнение::размеры(2000, true);
+  std::vector<Тип> типы;
+  std::unordered_set<std::size_t> хеши;
+  for (const auto& р : пары) {
+    const Тип внутренний = т.массив(Тип(ВидТипа::Целое), р.внутренний);
+    ASSERT_EQ(наводнение::хеш_массива(наводнение::хеш_массива(наводнение::хеш_целого, р.внутренний), р.внешний),
+              наводнение::хеш_массива(наводнение::хеш_массива(наводнение::хеш_целого, 1), 1));
+    типы.push_back(т.массив(внутренний, р.внешний));
+    хеши.insert(хеш_типа(типы.back()));
+  }
+  EXPECT_EQ(т.size(), 2 * пары.size());
+  EXPECT_EQ(хеши.size(), пары.size());
+  for (const auto& р : пары) {
+    EXPECT_TRUE(т.массив(т.массив(Тип(ВидТипа::Целое), р.внутренний), р.внешний).тот_же(типы[&р - пары.data()]));
+  }
+  EXPECT_EQ(т.size(), 2 * пары.size());
 }
 
 TEST(ТипТест, ХешРазличаетБлизкиеТипы) {
@@ -290,6 +329,32 @@ TEST(ТипТест, ГлубокийТипБезПереполненияСте�
     почти_копия = другая.массив(std::move(почти_копия), 1);
   }
   EXPECT_FALSE(типы_равны(почти, почти_копия));
+}
+
+// Dictionaries of dictionaries, each level both parts one node: a tree of 2^k leaves in k
+// nodes. Across tables of different keys the walk waits on one part per level, past its 64
+// fixed places when the tree is past 2^64 parts.
+TEST(ТипТест, СловариСловарейВРазныхТаблицах) {
+  ТаблицаТипов т(КлючХеша{1, 1});
+  ТаблицаТипов другая(КлючХеша{2, 2});
+  const auto удвоить = [](ТаблицаТипов& таблица, Тип лист, std::size_t уровней) {
+    for (std::size_t i = 0; i < уровней; ++i) лист = таблица.словарь(лист, лист);
+    return лист;
+  };
+  EXPECT_TRUE(типы_равны(удвоить(т, Тип(ВидТипа::Целое), 12), удвоить(другая, Тип(ВидТипа::Целое), 12)));
+  EXPECT_FALSE(типы_равны(удвоить(т, Тип(ВидТипа::Целое), 12), удвоить(другая, Тип(ВидТипа::Текст), 12)));
+  EXPECT_FALSE(типы_равны(удвоить(т, Тип(ВидТипа::Целое), 12), удвоить(другая, Тип(ВидТипа::Целое), 11)));
+  // 100 levels: the leaves differ, found at the first of them.
+  EXPECT_FALSE(типы_равны(удвоить(т, Тип(ВидТипа::Целое), 100), удвоить(другая, Тип(ВидТипа::Текст), 100)));
+  // The value part differs deep down while the keys agree: the walk goes down the keys first.
+  Тип а = Тип(ВидТипа::Целое);
+  Тип б = Тип(ВидТипа::Целое);
+  for (int i = 0; i < 200; ++i) {
+    а = т.словарь(т.список(Тип(ВидТипа::Верно)), а);
+    б = другая.словарь(другая.список(Тип(ВидТипа::Верно)), б);
+  }
+  EXPECT_TRUE(типы_равны(а, б));
+  EXPECT_FALSE(типы_равны(т.опциональный(а), другая.опциональный(другая.словарь(б, б))));
 }
 
 }  // namespace

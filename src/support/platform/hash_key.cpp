@@ -8,9 +8,7 @@ namespace тувра {
 
 namespace {
 
-std::uint64_t из_двух(std::uint32_t старшие, std::uint32_t младшие) {
-  return (std::uint64_t{старшие} << 32) | младшие;
-}
+std::uint64_t из_двух(std::uint32_t старшие, std::uint32_t младшие) { return (std::uint64_t{старшие} << 32) | младшие; }
 
 }  // namespace
 
@@ -23,7 +21,8 @@ std::uint64_t из_двух(std::uint32_t старшие, std::uint32_t млад
     // No random source: a key a document still cannot know in advance, though a patient
     // attacker on the same machine might guess it.
     int место = 0;
-    const auto сейчас = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const auto сейчас =
+        static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
     const auto адрес = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&место));
     return {сейчас ^ 0x9e3779b97f4a7c15ULL, ХешСКлючом({сейчас, адрес}).слово(адрес).итог()};
   }
