@@ -169,6 +169,77 @@ def ordinary(lines):
     return "".join(unit(n) for n in range((lines + per_unit - 1) // per_unit))
 
 
+# Array sizes solved so that every array type had one hash under the type table's old mixing
+# (boost's hash_combine, which runs backwards), each with a twin of random sizes of as many
+# digits: a twin must cost about what its flood costs. Built as tests/support/hash_flood.h builds them.
+OLD_START = 0xcbf29ce484222325
+OLD_GOLDEN = 0x9e3779b97f4a7c15
+MASK = (1 << 64) - 1
+
+
+def old_mix(h, part):
+    return h ^ ((part + OLD_GOLDEN + (h << 12) + (h >> 4)) & MASK)
+
+
+def old_array_hash(element, size):
+    return old_mix(old_mix(old_mix(OLD_START, 15), element), size)
+
+
+OLD_INTEGER = old_mix(OLD_START, 0)
+
+
+def flood_sizes(count, solved):
+    """(outer, inner) sizes of `целое[outer][inner]`, every old hash equal when solved."""
+    import random
+    chance = random.Random(20261211)
+    target = old_array_hash(old_array_hash(OLD_INTEGER, 1), 1)
+    pairs, inner = [], 0
+    while len(pairs) < count:
+        inner += 1
+        h = old_mix(old_mix(OLD_START, 15), old_array_hash(OLD_INTEGER, inner))
+        outer = ((target ^ h) - OLD_GOLDEN - (h << 12) - (h >> 4)) & MASK
+        if outer >> 63:
+            continue
+        if not solved:
+            digits = len(str(outer))
+            outer = chance.randrange(10 ** (digits - 1), min(10 ** digits, 1 << 63))
+        pairs.append((outer, inner))
+    return pairs
+
+
+def flood_declarations(solved):
+    def build(size):
+        lines = ["функция ф()\n"]
+        total = len(lines[0].encode())
+        for j, (outer, inner) in enumerate(flood_sizes(size // 50, solved)):
+            if total >= size:
+                break
+            line = f"  целое[{outer}][{inner}] а{j} = неуказано;\n"
+            lines.append(line)
+            total += len(line.encode())
+        return "".join(lines) + "  вывести(а0);\nконец\n"
+    return build
+
+
+def flood_instances(template, call, solved):
+    def build(size):
+        # 9,500 instances at 1 MB, in proportion below; the instance budget is 10,000.
+        count = min(9_500, max(1, size * 9_500 // 1_000_000))
+        body = "".join(f"  вывести({call}<целое[{o}][{i}]>(неуказано));\n" for o, i in flood_sizes(count, solved))
+        return template + "функция ф()\n  целое а = 1;\n" + body + "  вывести(а);\nконец\n"
+    return build
+
+
+FLOOD_CONSTRUCTS = {
+    "old_hash_arrays": (flood_declarations(True), "а0"),
+    "old_hash_arrays_random_twin": (flood_declarations(False), "а0"),
+    "old_hash_function_instances": (flood_instances("функция г<Т>(Т а)\nконец\n", "г", True), "а"),
+    "old_hash_function_instances_random_twin": (flood_instances("функция г<Т>(Т а)\nконец\n", "г", False), "а"),
+    "old_hash_struct_instances": (flood_instances("структура Я<Т>\n  Т з;\nконец\n", "Я", True), "а"),
+    "old_hash_struct_instances_random_twin": (flood_instances("структура Я<Т>\n  Т з;\nконец\n", "Я", False), "а"),
+}
+
+
 # Each construct with the name that the hover asks about, at its last use.
 CONSTRUCTS = {
     "big_array_reads": (big_array_reads, "а"),
@@ -181,6 +252,7 @@ CONSTRUCTS = {
     "many_statements": (many_statements, "а"),
     "deep_parameter": (deep_parameter, "а"),
     "else_if_chain": (else_if_chain, "а"),
+    **FLOOD_CONSTRUCTS,
 }
 
 
