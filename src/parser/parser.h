@@ -11,7 +11,6 @@
 #include <string_view>
 #include <tuple>
 #include <type_traits>
-#include <unordered_set>
 #include <vector>
 
 #include "lexer/parse_error.h"
@@ -98,6 +97,42 @@ class Черновики {
   СтекИнструкций инструкции_;
 };
 
+// What a remembered failure read from its position.
+enum class ВидПробы : std::uint8_t {
+  ТипыВУгловыхСкобках,  // `<типы>`, of a type or of a call
+  ТиповойВызов,         // `<типы>(аргументы)` after a name
+};
+
+// One failed reading inside a tentative one. A reading that met the nesting limit may read
+// differently from a shallower start, so a failure holds from `порог` deep on; 0 when no
+// limit was met, which holds at any depth. A list of types that failed because a list
+// nested in it failed `сдвиг` levels deeper names that one as its `причина`: from a
+// shallower start the same types are read up to it, so the outer fails when it does.
+struct ЗаписьПробы {
+  std::uint32_t позиция = 0;
+  std::uint32_t следующая = 0;  // the next record at the same position, or 0
+  std::uint32_t причина = 0;    // a record number, or 0
+  std::uint16_t порог = 0;
+  std::uint16_t сдвиг = 0;
+  std::uint8_t ключ = 0;  // ВидПробы and the two context flags
+};
+
+// The failed readings of the statement being read, by position: a table indexed by the
+// position, which no text can crowd into one slot. Record numbers count from 1.
+class НеудачныеПробы {
+ public:
+  std::uint32_t найти(std::size_t позиция, std::uint8_t ключ) const;
+  std::uint32_t завести(std::size_t позиция, std::uint8_t ключ);
+  ЗаписьПробы& operator[](std::uint32_t номер) { return записи_[номер - 1]; }
+  // Forgets them all; no reading goes back before `позиция` any more.
+  void начать_с(std::size_t позиция);
+
+ private:
+  std::size_t основа_ = 0;
+  std::vector<std::uint32_t> первые_;  // per position from основа_: its first record, or 0
+  std::vector<ЗаписьПробы> записи_;
+};
+
 struct Парсер {
   // Always ends with exactly one КонецФайла; an empty list gets one at line 1, column 1.
   // The tree is built in `арена`, which must outlive it.
@@ -117,8 +152,14 @@ struct Парсер {
   // while there are any, a failure is no error of the parse and is remembered.
   std::size_t пробных_чтений = 0;
   // Readings that failed inside a tentative one, by position, what was read and the context
-  // flags (ключ_пробы): the same reading fails again there, so it is not tried twice.
-  std::unordered_set<std::uint64_t> неудачные_пробы;
+  // flags: the same reading fails again there, so it is not tried twice.
+  НеудачныеПробы неудачные_пробы;
+  // Set when the nesting limit is met, its error dropped or not: what was read since may
+  // read otherwise from a shallower start.
+  bool задета_граница = false;
+  // The list of types whose failure was seen last, with the depth it was read at.
+  std::uint32_t последняя_неудача = 0;
+  std::size_t глубина_последней = 0;
 
   const Токен& текущий() const { return токены[позиция]; }
 
@@ -149,6 +190,8 @@ struct Парсер {
   ОшибкаРазбора ошибка_у_текущего_токена(СообщениеПарсера сообщение) const;
   // `->` or `:`.
   bool принять_маркер_возврата();
+  // At the start of a statement or item: no reading goes back before it.
+  void начать_отсюда();
 };
 
 // One level of nesting for as long as it lives. Every recursive grammar routine holds one
@@ -245,27 +288,30 @@ class ПробноеЧтение {
   Парсер& парсер_;
 };
 
-// What a remembered failure read from its position.
-enum class ВидПробы : std::uint8_t {
-  ТипыВУгловыхСкобках,  // `<типы>`, of a type or of a call
-  ТиповойВызов,         // `<типы>(аргументы)` after a name
+// What a memoised reading needs put back once it ends.
+struct НачалоПробы {
+  std::uint32_t последняя_неудача;
+  bool задета_граница;
 };
 
-// The key of a reading from the current position in неудачные_пробы.
-std::uint64_t ключ_пробы(const Парсер& парсер, ВидПробы вид);
+// Starts a reading that may be remembered as failed: from here on it sees only its own
+// meetings with the nesting limit and its own failed lists.
+НачалоПробы начать_пробу(Парсер& парсер);
 
-// Whether the reading is known to fail here; only inside a tentative reading, where the
-// failure's message is never shown.
-bool проба_известна_неудачной(const Парсер& парсер, ВидПробы вид);
+// Whether the reading is known to fail from the current position at the current depth;
+// only inside a tentative reading, where the failure's message is never shown.
+bool проба_известна_неудачной(Парсер& парсер, ВидПробы вид);
 
-// Remembers a failed reading that started at `позиция` (inside a tentative reading only).
-void запомнить_неудачу(Парсер& парсер, std::size_t позиция, ВидПробы вид);
+// Ends the reading begun with `начало` from `позиция` at `глубина`; a failure is remembered
+// (inside a tentative reading only).
+void закончить_пробу(Парсер& парсер, const НачалоПробы& начало, bool неудача, std::size_t позиция, std::size_t глубина,
+                     ВидПробы вид);
 
 // The error of a tentative reading that does not fit; it is never shown.
 ОшибкаРазбора ошибка_пробы(const Парсер& парсер);
 
 // "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token.
-ОшибкаРазбора ошибка_вложенности(const Парсер& парсер);
+ОшибкаРазбора ошибка_вложенности(Парсер& парсер);
 
 // One type as written; the parser then stands on the first token after it.
 Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);
