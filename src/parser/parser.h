@@ -151,6 +151,7 @@ struct Парсер {
   // Tentative readings under way (a call with type arguments, a statement's look-ahead):
   // while there are any, a failure is no error of the parse and is remembered.
   std::size_t пробных_чтений = 0;
+  std::size_t начало_проб = 0;  // where the outermost of them started
   // Readings that failed inside a tentative one, by position, what was read and the context
   // flags: the same reading fails again there, so it is not tried twice.
   НеудачныеПробы неудачные_пробы;
@@ -192,6 +193,9 @@ struct Парсер {
   bool принять_маркер_возврата();
   // At the start of a statement or item: no reading goes back before it.
   void начать_отсюда();
+  // Inside a statement: gives back the tokens no reading can go back to, those before the
+  // current one or before the outermost tentative reading under way.
+  void отпустить_пройденное() { токены.отпустить_до(пробных_чтений > 0 ? начало_проб : позиция); }
 };
 
 // One level of nesting for as long as it lives. Every recursive grammar routine holds one
@@ -279,7 +283,9 @@ class ВозвратГлубины {
 // One tentative reading for as long as it lives.
 class ПробноеЧтение {
  public:
-  explicit ПробноеЧтение(Парсер& парсер) : парсер_(парсер) { ++парсер_.пробных_чтений; }
+  explicit ПробноеЧтение(Парсер& парсер) : парсер_(парсер) {
+    if (парсер_.пробных_чтений++ == 0) парсер_.начало_проб = парсер_.позиция;
+  }
   ~ПробноеЧтение() { --парсер_.пробных_чтений; }
   ПробноеЧтение(const ПробноеЧтение&) = delete;
   ПробноеЧтение& operator=(const ПробноеЧтение&) = delete;

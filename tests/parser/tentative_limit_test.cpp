@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <variant>
 
 #include "source_parse.h"
 #include "tree_text.h"
@@ -111,6 +112,46 @@ TEST(ПробныеЧтенияУПредела, ЧислоСравненийН�
   }
   const std::string без_закрытия = "вывести(" + повтор("а < ", 5000) + "ф<целое>(1));";
   EXPECT_EQ(исход(без_закрытия), "вызов");
+}
+
+// Tokens are given back while a long statement is read, but never those a tentative reading
+// under way may go back to: here the call `-а<Б>(…)` reads a long array and fails only at its
+// deep last element (the prefix sets the call's arguments one level below the parentheses
+// the comparisons read them in), so the parser goes back over the whole array. The outcome
+// is the same as with a short array.
+TEST(ПробныеЧтенияУПредела, ПробаВозвращаетсяЧерезОтпущенныеТокены) {
+  const auto вид_исхода = [](std::size_t элементов, std::size_t скобок) {
+    const std::string строка =
+        "вывести(-а < Б > ([" + повтор("1, ", элементов) + повтор("(", скобок) + "1" + повтор(")", скобок) + "]));";
+    auto программа = программа_из(начало_программы + строка + "\nконец\n");
+    if (!программа) return программа.error().сообщение_ошибки;
+    const std::string текст = текст_программы(программа->программа);
+    return std::string(текст.find("ВызовФункции { имя: \"а\"") != std::string::npos ? "вызов" : "сравнения");
+  };
+  bool сравнения_после_пробы = false;
+  for (std::size_t скобок = 990; скобок <= 1000; ++скобок) {
+    const std::string короткий = вид_исхода(2, скобок);
+    EXPECT_EQ(вид_исхода(20000, скобок), короткий) << скобок;
+    сравнения_после_пробы = сравнения_после_пробы || короткий == "сравнения";
+  }
+  EXPECT_TRUE(сравнения_после_пробы);
+}
+
+// After tokens were given back inside a statement, an error still stands where it is, and a
+// lexical error further on still comes first.
+TEST(ПробныеЧтенияУПредела, ОшибкиПослеОтпущенныхТокенов) {
+  const std::string длинный = "вывести(" + повтор("1, ", 20000);
+  EXPECT_EQ(исход(длинный + ");"),
+            ошибка_в_строке(длинный + ");", длинный.size(), "ожидалось выражение, встретилось «)»"));
+  const std::string с_пробой = длинный + "а < Б > (1; 2);";
+  EXPECT_EQ(исход(с_пробой), ошибка_в_строке(с_пробой, с_пробой.find(';'),
+                                             "закрывающая скобка выражения: ожидалось «)», но встретилось «;»"));
+  for (const std::string& хвост :
+       {std::string(");\n  @"), std::string("1 +);\n\"открыто"), "а < " + повтор("Б < ", 3000) + ");\n  @"}) {
+    auto программа = программа_из(начало_программы + длинный + хвост + "\nконец\n");
+    ASSERT_FALSE(программа);
+    EXPECT_TRUE(std::holds_alternative<ВидОшибкиЛексера>(программа.error().вид)) << текст_ошибки(программа.error());
+  }
 }
 
 }  // namespace
