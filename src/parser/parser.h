@@ -2,6 +2,7 @@
 // shares, and the entry points for types and expressions.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -33,39 +34,70 @@ struct ОжидающийОперанд {
   int уровень = 0;
 };
 
-// The statements of bodies being read, on one stack like the lists below, in a buffer laid
-// out so that the arena can take it over whole (Арена::принять_список): a long body at the
-// bottom of the stack, a function's, then joins the tree without a second copy. A buffer
-// that doubles holds its old and new copy at once while it grows, twice the statements; so
-// once long, the buffer grows in one step to room for as many statements as the text can
-// still hold. Its untouched rest costs address space, not memory, and is given back when
-// the arena takes the buffer over.
-class СтекИнструкций {
+// The statements of bodies being read, and the expressions of lists, each on one stack like
+// the lists below, in a buffer laid out so that the arena can take it over whole
+// (Арена::принять_список): a long list at the bottom of its stack, a function's body or a
+// statement's array literal, then joins the tree without a second copy. A buffer that
+// doubles holds its old and new copy at once while it grows, twice the elements; so once
+// long, the buffer grows in one step to room for as many elements as the text can still
+// hold. Its untouched rest costs address space, not memory, and is given back when the arena
+// takes the buffer over.
+template <class Т>
+class СтекСписков {
  public:
-  СтекИнструкций() = default;
-  ~СтекИнструкций() { std::free(буфер_); }
-  СтекИнструкций(const СтекИнструкций&) = delete;
-  СтекИнструкций& operator=(const СтекИнструкций&) = delete;
+  СтекСписков() = default;
+  ~СтекСписков() { std::free(буфер_); }
+  СтекСписков(const СтекСписков&) = delete;
+  СтекСписков& operator=(const СтекСписков&) = delete;
 
   std::size_t size() const { return размер_; }
-  Инструкция* begin() const { return элементы(); }
-  Инструкция* end() const { return элементы() + размер_; }
-  void push_back(Инструкция&& инструкция);
-  // At most this many statements are ever on the stack at once.
+  Т* begin() const { return элементы(); }
+  Т* end() const { return элементы() + размер_; }
+  void push_back(Т&& элемент) {
+    if (размер_ == ёмкость_) вырасти();
+    ::new (элементы() + размер_) Т(std::move(элемент));
+    ++размер_;
+  }
+  // At most this many elements are ever on the stack at once.
   void задать_предел(std::size_t предел) { предел_ = предел; }
-  // Drops the statements from `начало` on.
+  // Drops the elements from `начало` on.
   void обрезать(std::size_t начало) { размер_ = начало; }
-  // Gives the buffer with every statement on the stack to `арена` as one list and starts afresh.
-  СписокУзлов<Инструкция> отдать(Арена& арена);
-
- private:
-  static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Инструкция>;
-  // No offset on an empty stack's null buffer.
-  Инструкция* элементы() const {
-    return буфер_ ? reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_) : nullptr;
+  // Gives the buffer with every element on the stack to `арена` as one list and starts afresh.
+  СписокУзлов<Т> отдать(Арена& арена) {
+    // Gives back the room that was never used.
+    if (void* точно = std::realloc(буфер_, начало_ + размер_ * sizeof(Т))) буфер_ = точно;
+    const СписокУзлов<Т> список = арена.принять_список<Т>(буфер_, размер_);
+    буфер_ = nullptr;
+    размер_ = ёмкость_ = 0;
+    return список;
   }
 
-  void вырасти();
+ private:
+  // Nodes hold no pointer into themselves, so realloc may move them as bytes.
+  static_assert(std::is_trivially_destructible_v<Т>, "the buffer is dropped without destructors");
+  static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Т>;
+  // No offset on an empty stack's null buffer.
+  Т* элементы() const { return буфер_ ? reinterpret_cast<Т*>(static_cast<char*>(буфер_) + начало_) : nullptr; }
+
+  void вырасти() {
+    constexpr std::size_t длинный = 4096;
+    const std::size_t вдвое = std::max<std::size_t>(64, ёмкость_ * 2);
+    // Past the limit (a reading that goes back and reads again might pass it) it doubles on;
+    // so it does where the system will not set aside that much room.
+    void* новый = nullptr;
+    std::size_t ёмкость = вдвое;
+    if (ёмкость_ >= длинный && предел_ > вдвое) {
+      ёмкость = предел_;
+      новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Т));
+    }
+    if (новый == nullptr) {
+      ёмкость = вдвое;
+      новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Т));
+    }
+    if (новый == nullptr) throw std::bad_alloc();
+    буфер_ = новый;
+    ёмкость_ = ёмкость;
+  }
 
   void* буфер_ = nullptr;
   std::size_t размер_ = 0;
@@ -83,18 +115,20 @@ class Черновики {
   auto& стек() {
     if constexpr (std::is_same_v<Т, Инструкция>) {
       return инструкции_;
+    } else if constexpr (std::is_same_v<Т, УзелВыражения>) {
+      return выражения_;
     } else {
       return std::get<std::vector<Т>>(стеки_);
     }
   }
 
  private:
-  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Параметр>,
-             std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>,
-             std::vector<СигнатураМетода>, std::vector<Объявление>, std::vector<std::string_view>,
-             std::vector<ОжидающийОперанд>>
+  std::tuple<std::vector<СинтаксическийТип>, std::vector<Параметр>, std::vector<ПараметрТипа>,
+             std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>, std::vector<СигнатураМетода>,
+             std::vector<Объявление>, std::vector<std::string_view>, std::vector<ОжидающийОперанд>>
       стеки_;
-  СтекИнструкций инструкции_;
+  СтекСписков<Инструкция> инструкции_;
+  СтекСписков<УзелВыражения> выражения_;
 };
 
 // What a remembered failure read from its position.
@@ -229,8 +263,8 @@ class СборСписка {
   Т& operator[](std::size_t номер) { return стек_.begin()[начало_ + номер]; }
 
   СписокУзлов<Т> готово() {
-    if constexpr (std::is_same_v<Т, Инструкция>) {
-      // A long body alone on the stack is taken over rather than copied.
+    if constexpr (на_своём_стеке) {
+      // A long list alone on the stack is taken over rather than copied.
       if (начало_ == 0 && стек_.size() >= длинный_список) return стек_.отдать(арена_);
     }
     СписокУзлов<Т> список = арена_.список(std::span<Т>(std::to_address(стек_.begin()) + начало_, size()));
@@ -240,9 +274,10 @@ class СборСписка {
 
  private:
   static constexpr std::size_t длинный_список = 4096;
+  static constexpr bool на_своём_стеке = std::is_same_v<Т, Инструкция> || std::is_same_v<Т, УзелВыражения>;
 
   void обрезать() {
-    if constexpr (std::is_same_v<Т, Инструкция>) {
+    if constexpr (на_своём_стеке) {
       стек_.обрезать(начало_);
     } else {
       стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
