@@ -256,6 +256,54 @@ CONSTRUCTS = {
 }
 
 
+# One long statement each: its tokens and its nodes while it is read.
+def one_statement(opening, part, closing, size):
+    text = "функция ф(целое а)\n  " + opening + part
+    repeats = max(1, (size - len(text.encode())) // len(part.encode()))
+    return text + part * repeats + "а" + closing + "\nконец\n"
+
+
+def long_array(size):
+    return one_statement("вывести([", "1, ", "]);", size)
+
+
+def long_sum(size):
+    return one_statement("вывести(", "1 + ", ");", size)
+
+
+def long_arguments(size):
+    return one_statement("ф(", "1, ", ");", size)
+
+
+def long_comparisons(size):
+    return one_statement("вывести(", "а < а, ", ");", size)
+
+
+def long_alternation(size):
+    return one_statement("вывести(а < а > ", "а < а > ", ");", size)
+
+
+def long_unclosed_generics(size):
+    return one_statement("вывести(", "а < ", ");", size)
+
+
+def tentative_groups(size):
+    group = "  вывести(а < а > (а < а > (а)), а < а, ф<а>(а));\n"
+    return "функция ф(целое а)\n" + group * max(1, size // len(group.encode())) + "конец\n"
+
+
+LONG_STATEMENTS = {
+    "long_array": (long_array, "а"),
+    "long_sum": (long_sum, "а"),
+    "long_arguments": (long_arguments, "а"),
+    "long_comparisons": (long_comparisons, "а"),
+    "long_alternation": (long_alternation, "а"),
+    "long_unclosed_generics": (long_unclosed_generics, "а"),
+    "tentative_groups": (tentative_groups, "а"),
+}
+CONSTRUCTS.update(LONG_STATEMENTS)
+
+
 def last_use(text, name):
     """The line and UTF-16 column of the last `name` that stands as a whole word."""
     at = len(text)

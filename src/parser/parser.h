@@ -2,6 +2,7 @@
 // shares, and the entry points for types and expressions.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +12,6 @@
 #include <string_view>
 #include <tuple>
 #include <type_traits>
-#include <unordered_set>
 #include <vector>
 
 #include "lexer/parse_error.h"
@@ -34,39 +34,70 @@ struct ОжидающийОперанд {
   int уровень = 0;
 };
 
-// The statements of bodies being read, on one stack like the lists below, in a buffer laid
-// out so that the arena can take it over whole (Арена::принять_список): a long body at the
-// bottom of the stack, a function's, then joins the tree without a second copy. A buffer
-// that doubles holds its old and new copy at once while it grows, twice the statements; so
-// once long, the buffer grows in one step to room for as many statements as the text can
-// still hold. Its untouched rest costs address space, not memory, and is given back when
-// the arena takes the buffer over.
-class СтекИнструкций {
+// The statements of bodies being read, and the expressions of lists, each on one stack like
+// the lists below, in a buffer laid out so that the arena can take it over whole
+// (Арена::принять_список): a long list at the bottom of its stack, a function's body or a
+// statement's array literal, then joins the tree without a second copy. A buffer that
+// doubles holds its old and new copy at once while it grows, twice the elements; so once
+// long, the buffer grows in one step to room for as many elements as the text can still
+// hold. Its untouched rest costs address space, not memory, and is given back when the arena
+// takes the buffer over.
+template <class Т>
+class СтекСписков {
  public:
-  СтекИнструкций() = default;
-  ~СтекИнструкций() { std::free(буфер_); }
-  СтекИнструкций(const СтекИнструкций&) = delete;
-  СтекИнструкций& operator=(const СтекИнструкций&) = delete;
+  СтекСписков() = default;
+  ~СтекСписков() { std::free(буфер_); }
+  СтекСписков(const СтекСписков&) = delete;
+  СтекСписков& operator=(const СтекСписков&) = delete;
 
   std::size_t size() const { return размер_; }
-  Инструкция* begin() const { return элементы(); }
-  Инструкция* end() const { return элементы() + размер_; }
-  void push_back(Инструкция&& инструкция);
-  // At most this many statements are ever on the stack at once.
+  Т* begin() const { return элементы(); }
+  Т* end() const { return элементы() + размер_; }
+  void push_back(Т&& элемент) {
+    if (размер_ == ёмкость_) вырасти();
+    ::new (элементы() + размер_) Т(std::move(элемент));
+    ++размер_;
+  }
+  // At most this many elements are ever on the stack at once.
   void задать_предел(std::size_t предел) { предел_ = предел; }
-  // Drops the statements from `начало` on.
+  // Drops the elements from `начало` on.
   void обрезать(std::size_t начало) { размер_ = начало; }
-  // Gives the buffer with every statement on the stack to `арена` as one list and starts afresh.
-  СписокУзлов<Инструкция> отдать(Арена& арена);
-
- private:
-  static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Инструкция>;
-  // No offset on an empty stack's null buffer.
-  Инструкция* элементы() const {
-    return буфер_ ? reinterpret_cast<Инструкция*>(static_cast<char*>(буфер_) + начало_) : nullptr;
+  // Gives the buffer with every element on the stack to `арена` as one list and starts afresh.
+  СписокУзлов<Т> отдать(Арена& арена) {
+    // Gives back the room that was never used.
+    if (void* точно = std::realloc(буфер_, начало_ + размер_ * sizeof(Т))) буфер_ = точно;
+    const СписокУзлов<Т> список = арена.принять_список<Т>(буфер_, размер_);
+    буфер_ = nullptr;
+    размер_ = ёмкость_ = 0;
+    return список;
   }
 
-  void вырасти();
+ private:
+  // Nodes hold no pointer into themselves, so realloc may move them as bytes.
+  static_assert(std::is_trivially_destructible_v<Т>, "the buffer is dropped without destructors");
+  static constexpr std::size_t начало_ = Арена::начало_списка_в_буфере<Т>;
+  // No offset on an empty stack's null buffer.
+  Т* элементы() const { return буфер_ ? reinterpret_cast<Т*>(static_cast<char*>(буфер_) + начало_) : nullptr; }
+
+  void вырасти() {
+    constexpr std::size_t длинный = 4096;
+    const std::size_t вдвое = std::max<std::size_t>(64, ёмкость_ * 2);
+    // Past the limit (a reading that goes back and reads again might pass it) it doubles on;
+    // so it does where the system will not set aside that much room.
+    void* новый = nullptr;
+    std::size_t ёмкость = вдвое;
+    if (ёмкость_ >= длинный && предел_ > вдвое) {
+      ёмкость = предел_;
+      новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Т));
+    }
+    if (новый == nullptr) {
+      ёмкость = вдвое;
+      новый = std::realloc(буфер_, начало_ + ёмкость * sizeof(Т));
+    }
+    if (новый == nullptr) throw std::bad_alloc();
+    буфер_ = новый;
+    ёмкость_ = ёмкость;
+  }
 
   void* буфер_ = nullptr;
   std::size_t размер_ = 0;
@@ -84,18 +115,56 @@ class Черновики {
   auto& стек() {
     if constexpr (std::is_same_v<Т, Инструкция>) {
       return инструкции_;
+    } else if constexpr (std::is_same_v<Т, УзелВыражения>) {
+      return выражения_;
     } else {
       return std::get<std::vector<Т>>(стеки_);
     }
   }
 
  private:
-  std::tuple<std::vector<УзелВыражения>, std::vector<СинтаксическийТип>, std::vector<Параметр>,
-             std::vector<ПараметрТипа>, std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>,
-             std::vector<СигнатураМетода>, std::vector<Объявление>, std::vector<std::string_view>,
-             std::vector<ОжидающийОперанд>>
+  std::tuple<std::vector<СинтаксическийТип>, std::vector<Параметр>, std::vector<ПараметрТипа>,
+             std::vector<ПолеСтруктуры>, std::vector<ОбъявлениеФункции>, std::vector<СигнатураМетода>,
+             std::vector<Объявление>, std::vector<std::string_view>, std::vector<ОжидающийОперанд>>
       стеки_;
-  СтекИнструкций инструкции_;
+  СтекСписков<Инструкция> инструкции_;
+  СтекСписков<УзелВыражения> выражения_;
+};
+
+// What a remembered failure read from its position.
+enum class ВидПробы : std::uint8_t {
+  ТипыВУгловыхСкобках,  // `<типы>`, of a type or of a call
+  ТиповойВызов,         // `<типы>(аргументы)` after a name
+};
+
+// One failed reading inside a tentative one. A reading that met the nesting limit may read
+// differently from a shallower start, so a failure holds from `порог` deep on; 0 when no
+// limit was met, which holds at any depth. A list of types that failed because a list
+// nested in it failed `сдвиг` levels deeper names that one as its `причина`: from a
+// shallower start the same types are read up to it, so the outer fails when it does.
+struct ЗаписьПробы {
+  std::uint32_t позиция = 0;
+  std::uint32_t следующая = 0;  // the next record at the same position, or 0
+  std::uint32_t причина = 0;    // a record number, or 0
+  std::uint16_t порог = 0;
+  std::uint16_t сдвиг = 0;
+  std::uint8_t ключ = 0;  // ВидПробы and the two context flags
+};
+
+// The failed readings of the statement being read, by position: a table indexed by the
+// position, which no text can crowd into one slot. Record numbers count from 1.
+class НеудачныеПробы {
+ public:
+  std::uint32_t найти(std::size_t позиция, std::uint8_t ключ) const;
+  std::uint32_t завести(std::size_t позиция, std::uint8_t ключ);
+  ЗаписьПробы& operator[](std::uint32_t номер) { return записи_[номер - 1]; }
+  // Forgets them all; no reading goes back before `позиция` any more.
+  void начать_с(std::size_t позиция);
+
+ private:
+  std::size_t основа_ = 0;
+  std::vector<std::uint32_t> первые_;  // per position from основа_: its first record, or 0
+  std::vector<ЗаписьПробы> записи_;
 };
 
 struct Парсер {
@@ -116,9 +185,16 @@ struct Парсер {
   // Tentative readings under way (a call with type arguments, a statement's look-ahead):
   // while there are any, a failure is no error of the parse and is remembered.
   std::size_t пробных_чтений = 0;
+  std::size_t начало_проб = 0;  // where the outermost of them started
   // Readings that failed inside a tentative one, by position, what was read and the context
-  // flags (ключ_пробы): the same reading fails again there, so it is not tried twice.
-  std::unordered_set<std::uint64_t> неудачные_пробы;
+  // flags: the same reading fails again there, so it is not tried twice.
+  НеудачныеПробы неудачные_пробы;
+  // Set when the nesting limit is met, its error dropped or not: what was read since may
+  // read otherwise from a shallower start.
+  bool задета_граница = false;
+  // The list of types whose failure was seen last, with the depth it was read at.
+  std::uint32_t последняя_неудача = 0;
+  std::size_t глубина_последней = 0;
 
   const Токен& текущий() const { return токены[позиция]; }
 
@@ -149,6 +225,11 @@ struct Парсер {
   ОшибкаРазбора ошибка_у_текущего_токена(СообщениеПарсера сообщение) const;
   // `->` or `:`.
   bool принять_маркер_возврата();
+  // At the start of a statement or item: no reading goes back before it.
+  void начать_отсюда();
+  // Inside a statement: gives back the tokens no reading can go back to, those before the
+  // current one or before the outermost tentative reading under way.
+  void отпустить_пройденное() { токены.отпустить_до(пробных_чтений > 0 ? начало_проб : позиция); }
 };
 
 // One level of nesting for as long as it lives. Every recursive grammar routine holds one
@@ -182,8 +263,8 @@ class СборСписка {
   Т& operator[](std::size_t номер) { return стек_.begin()[начало_ + номер]; }
 
   СписокУзлов<Т> готово() {
-    if constexpr (std::is_same_v<Т, Инструкция>) {
-      // A long body alone on the stack is taken over rather than copied.
+    if constexpr (на_своём_стеке) {
+      // A long list alone on the stack is taken over rather than copied.
       if (начало_ == 0 && стек_.size() >= длинный_список) return стек_.отдать(арена_);
     }
     СписокУзлов<Т> список = арена_.список(std::span<Т>(std::to_address(стек_.begin()) + начало_, size()));
@@ -193,9 +274,10 @@ class СборСписка {
 
  private:
   static constexpr std::size_t длинный_список = 4096;
+  static constexpr bool на_своём_стеке = std::is_same_v<Т, Инструкция> || std::is_same_v<Т, УзелВыражения>;
 
   void обрезать() {
-    if constexpr (std::is_same_v<Т, Инструкция>) {
+    if constexpr (на_своём_стеке) {
       стек_.обрезать(начало_);
     } else {
       стек_.erase(стек_.begin() + static_cast<std::ptrdiff_t>(начало_), стек_.end());
@@ -236,7 +318,9 @@ class ВозвратГлубины {
 // One tentative reading for as long as it lives.
 class ПробноеЧтение {
  public:
-  explicit ПробноеЧтение(Парсер& парсер) : парсер_(парсер) { ++парсер_.пробных_чтений; }
+  explicit ПробноеЧтение(Парсер& парсер) : парсер_(парсер) {
+    if (парсер_.пробных_чтений++ == 0) парсер_.начало_проб = парсер_.позиция;
+  }
   ~ПробноеЧтение() { --парсер_.пробных_чтений; }
   ПробноеЧтение(const ПробноеЧтение&) = delete;
   ПробноеЧтение& operator=(const ПробноеЧтение&) = delete;
@@ -245,27 +329,30 @@ class ПробноеЧтение {
   Парсер& парсер_;
 };
 
-// What a remembered failure read from its position.
-enum class ВидПробы : std::uint8_t {
-  ТипыВУгловыхСкобках,  // `<типы>`, of a type or of a call
-  ТиповойВызов,         // `<типы>(аргументы)` after a name
+// What a memoised reading needs put back once it ends.
+struct НачалоПробы {
+  std::uint32_t последняя_неудача;
+  bool задета_граница;
 };
 
-// The key of a reading from the current position in неудачные_пробы.
-std::uint64_t ключ_пробы(const Парсер& парсер, ВидПробы вид);
+// Starts a reading that may be remembered as failed: from here on it sees only its own
+// meetings with the nesting limit and its own failed lists.
+НачалоПробы начать_пробу(Парсер& парсер);
 
-// Whether the reading is known to fail here; only inside a tentative reading, where the
-// failure's message is never shown.
-bool проба_известна_неудачной(const Парсер& парсер, ВидПробы вид);
+// Whether the reading is known to fail from the current position at the current depth;
+// only inside a tentative reading, where the failure's message is never shown.
+bool проба_известна_неудачной(Парсер& парсер, ВидПробы вид);
 
-// Remembers a failed reading that started at `позиция` (inside a tentative reading only).
-void запомнить_неудачу(Парсер& парсер, std::size_t позиция, ВидПробы вид);
+// Ends the reading begun with `начало` from `позиция` at `глубина`; a failure is remembered
+// (inside a tentative reading only).
+void закончить_пробу(Парсер& парсер, const НачалоПробы& начало, bool неудача, std::size_t позиция, std::size_t глубина,
+                     ВидПробы вид);
 
 // The error of a tentative reading that does not fit; it is never shown.
 ОшибкаРазбора ошибка_пробы(const Парсер& парсер);
 
 // "слишком глубокая вложенность — больше 1000 уровней, встретилось {…}" at the current token.
-ОшибкаРазбора ошибка_вложенности(const Парсер& парсер);
+ОшибкаРазбора ошибка_вложенности(Парсер& парсер);
 
 // One type as written; the parser then stands on the first token after it.
 Итог<СинтаксическийТип, ОшибкаРазбора> разобрать_тип(Парсер& парсер);

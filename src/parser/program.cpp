@@ -39,11 +39,11 @@ template <class Элемент>
   // No reading goes back past the start of an item, so the tokens before it can go while the
   // tree grows: the tokens and the tree are the bulk of a parse, and need not peak together.
   while (парсер.текущий().вид.номер() != В::КонецФайла) {
-    парсер.токены.отпустить_до(парсер.позиция);
+    парсер.начать_отсюда();
     ТУВРА_ВЗЯТЬ(элемент, разобрать_элемент(парсер));
     объявления.добавить(std::move(элемент));
   }
-  парсер.токены.отпустить_до(парсер.позиция);
+  парсер.начать_отсюда();
   Программа программа{объявления.готово()};
   переписать_индексы(программа, парсер.арена);
   return программа;
