@@ -35,7 +35,7 @@ echo "p = git $work/repos/p" > "$work/project/тувра.зависимости"
 # Prints "peak_kB seconds exit_status" of one run.
 measure() {
   (cd "$work/project" && HOME="$work/home" TMPDIR="$work/tmp" /usr/bin/time -f '%M %e %x' -o "$work/time" \
-      "$program" "$@" > /dev/null) || true
+      "$program" "$@" > /dev/null 2>&1) || true
   tail -n 1 "$work/time"
 }
 
@@ -74,6 +74,7 @@ index_copy() {  # index_copy FILE: the index becomes a git copy whose catalog is
   cp "$1" "$work/index_repo/каталог.пакеты"
   git -C "$work/index_repo" add -A && git -C "$work/index_repo" commit -q -m index
   git clone -q "$work/index_repo" "$work/home/.тувра/индекс"
+  printf '%s' "$work/index_repo" > "$work/home/.тувра/индекс_url.txt"
 }
 
 fresh_project() {  # fresh_project MANIFEST_LINE_FILE
@@ -83,10 +84,14 @@ fresh_project() {  # fresh_project MANIFEST_LINE_FILE
 }
 
 for kind in name latin cyrillic; do
+  line=$work/line_$kind lock=$work/lock_$kind
   case $kind in
-    name) line=$(mktemp "$work/line_XXXXXX"); one_line "" a " = git $work/repos/q" > "$line" ;;
-    latin) line=$(mktemp "$work/line_XXXXXX"); one_line "q = git $work/repos/q описание=\"" a '"' > "$line" ;;
-    cyrillic) line=$(mktemp "$work/line_XXXXXX"); one_line "q = git $work/repos/q описание=\"" я '"' > "$line" ;;
+    name) one_line "" a " = git $work/repos/q" > "$line" ;;
+    latin | cyrillic)
+      unit=$([ "$kind" = latin ] && echo a || echo я)
+      one_line "q = git $work/repos/q описание=\"" "$unit" '"' > "$line"
+      one_line "q = git $work/repos/q описание=\"" "$unit" '" версия=1.0.0' > "$lock"
+      ;;
   esac
   label="one line, long $kind"
   index_copy "$line"
@@ -99,16 +104,23 @@ for kind in name latin cyrillic; do
   fresh_project "$line"
   report "установить, manifest: $label" установить
   if [ "$kind" != name ]; then
+    # The install's metadata is past the cap by its other lines: made at the cap here.
+    one_line "имя=q
+источник=$work/repos/q
+описание=" "$unit" "" > "$work/project/пакеты/q/.метаданные"
     report "список, metadata: $label" список
     # The lock file at the cap: the manifest names the package, the lock file's one line is long.
     echo "q = git $work/repos/q версия=^1.0.0" > "$work/project/тувра.зависимости"
-    sed 's/$/ версия=1.0.0/' "$line" | head -c "$cap" > "$work/project/тувра.блокировка"
+    cp "$lock" "$work/project/тувра.блокировка"
     report "установить, lock file: $label" установить
     # Each run removes the package again, so it is installed anew before it.
     : > "$work/runs"
     for ((i = 0; i < runs; i++)); do
       fresh_project "$line"
       measure установить > /dev/null
+      one_line "имя=q
+источник=$work/repos/q
+описание=" "$unit" "" > "$work/project/пакеты/q/.метаданные"
       measure удалить q >> "$work/runs"
     done
     summary "удалить, metadata: $label"

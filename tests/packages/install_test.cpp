@@ -426,6 +426,30 @@ TEST_F(Установка, НекорректныйСобственныйМан�
   EXPECT_EQ(файлы_под(проект_ / "пакеты"), (std::vector<std::string>{"a/a.код"}));
 }
 
+// No file system makes a folder of a longer name: refused before anything is written, and shown cut,
+// on a character's boundary. The longest that fits is installed.
+TEST_F(Установка, ДлинноеИмяОтвергаетсяКоротко) {
+  auto& a = репозиторий("a").файл("a.код", "").коммит();
+  const std::string длинное = "ю" + std::string(255, 'a');
+  манифест(длинное + " = git " + a.адрес() + "\n");
+  const Вывод в = пакеты({"установить"});
+  EXPECT_EQ(в.код, 1);
+  EXPECT_EQ(в.stderr_, "Ошибка: недопустимое имя пакета '" + длинное.substr(0, 64) +
+                           "…': имя длиннее 255 байт (UTF-8) — имя пакета становится именем папки внутри 'пакеты/'\n");
+  EXPECT_FALSE(fs::exists(проект_ / "пакеты"));
+  // Cut before a letter of two bytes that would end past the 64th byte.
+  std::string русское(63, 'a');
+  for (int i = 0; i < 100; ++i) русское += "ж";
+  манифест(русское + " = git " + a.адрес() + "\n");
+  EXPECT_THAT(пакеты({"установить"}).stderr_,
+              StartsWith("Ошибка: недопустимое имя пакета '" + std::string(63, 'a') + "…'"));
+  const std::string наибольшее(255, 'a');
+  манифест(наибольшее + " = git " + a.адрес() + "\n");
+  const Вывод годное = пакеты({"установить"});
+  EXPECT_EQ(годное.код, 0) << годное.stderr_;
+  EXPECT_TRUE(fs::exists(проект_ / "пакеты" / наибольшее / "a.код"));
+}
+
 TEST_F(Установка, ОпасныеИменаОтвергаютсяДоЛюбойЗаписи) {
   auto& a = репозиторий("a").файл("a.код", "").коммит();
   // Characters Windows forbids in file names are refused here too: a project installs alike everywhere.
