@@ -48,10 +48,19 @@ summary() {
 }
 
 report() {
-  local label=$1
-  shift
+  report_after true "$@"
+}
+
+# report_after SETUP LABEL ARGS...: SETUP runs before each run, for a command that changes what
+# the next run would read.
+report_after() {
+  local setup=$1 label=$2
+  shift 2
   : > "$work/runs"
-  for ((i = 0; i < runs; i++)); do measure "$@" >> "$work/runs"; done
+  for ((i = 0; i < runs; i++)); do
+    "$setup"
+    measure "$@" >> "$work/runs"
+  done
   summary "$label"
 }
 
@@ -83,6 +92,20 @@ fresh_project() {  # fresh_project MANIFEST_LINE_FILE
   cp "$1" "$work/project/тувра.зависимости"
 }
 
+no_manifest() { rm -f "$work/project/тувра.зависимости"; }
+long_lock() { cp "$lock" "$work/project/тувра.блокировка"; }
+# The install's metadata is past the cap by its other lines: made at the cap here.
+long_metadata() {
+  one_line "имя=q
+источник=$work/repos/q
+описание=" "$unit" "" > "$work/project/пакеты/q/.метаданные"
+}
+installed() {
+  fresh_project "$line"
+  measure установить > /dev/null
+  long_metadata
+}
+
 for kind in name latin cyrillic; do
   line=$work/line_$kind lock=$work/lock_$kind
   case $kind in
@@ -98,32 +121,19 @@ for kind in name latin cyrillic; do
   report "искать, $label" искать a
   report "индекс-обновить, $label" индекс-обновить
   if [ "$kind" != name ]; then
-    rm -f "$work/project/тувра.зависимости"
-    report "добавить, $label" добавить q
+    report_after no_manifest "добавить, $label" добавить q
   fi
   fresh_project "$line"
   report "установить, manifest: $label" установить
   if [ "$kind" != name ]; then
-    # The install's metadata is past the cap by its other lines: made at the cap here.
-    one_line "имя=q
-источник=$work/repos/q
-описание=" "$unit" "" > "$work/project/пакеты/q/.метаданные"
+    long_metadata
     report "список, metadata: $label" список
     # The lock file at the cap: the manifest names the package, the lock file's one line is long.
     echo "q = git $work/repos/q версия=^1.0.0" > "$work/project/тувра.зависимости"
-    cp "$lock" "$work/project/тувра.блокировка"
-    report "установить, lock file: $label" установить
-    # Each run removes the package again, so it is installed anew before it.
-    : > "$work/runs"
-    for ((i = 0; i < runs; i++)); do
-      fresh_project "$line"
-      measure установить > /dev/null
-      one_line "имя=q
-источник=$work/repos/q
-описание=" "$unit" "" > "$work/project/пакеты/q/.метаданные"
-      measure удалить q >> "$work/runs"
-    done
-    summary "удалить, metadata: $label"
+    # Each run rewrites the lock file short.
+    report_after long_lock "установить, lock file: $label" установить
+    # Each run removes the package, so it is installed anew before it.
+    report_after installed "удалить, metadata: $label" удалить q
   fi
   # A package's own manifest at the cap, one line.
   rm -rf "$work/repos/o" && mkdir -p "$work/repos/o"
