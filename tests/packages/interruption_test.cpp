@@ -1,10 +1,15 @@
 // Ctrl-C, a terminal's hang-up or a plain kill while git works: the run ends the git it started
 // with everything below it, removes its clone folder and stops with the signal's status, leaving
 // the project as a run stopped at that moment leaves it.
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -220,6 +225,113 @@ TEST_F(Прерывание, БрошенныеПапкиКлоновУбира�
   std::vector<std::string> свои;
   for (const auto& запись : fs::directory_iterator(временная_)) свои.push_back(запись.path().filename().string());
   EXPECT_EQ(свои.size(), 4u + похожие.size()) << ::testing::PrintToString(свои);
+}
+
+// The id of a process that has ended and been reaped.
+pid_t ушедший() {
+  const pid_t п = ::fork();
+  if (п == 0) ::_exit(0);
+  ::waitpid(п, nullptr, 0);
+  return п;
+}
+
+// A file no one can remove, root included: the immutable attribute (for root) or a folder above
+// it that nobody may write; undone when it goes.
+class Неудаляемый {
+ public:
+  explicit Неудаляемый(const fs::path& файл) : файл_(файл) {
+    записать(файл_, "");
+    if (::geteuid() == 0) {
+      const int fd = ::open(файл_.c_str(), O_RDONLY);
+      int флаги = FS_IMMUTABLE_FL;
+      держится_ = fd >= 0 && ::ioctl(fd, FS_IOC_SETFLAGS, &флаги) == 0;
+      if (fd >= 0) ::close(fd);
+    }
+    держится_ = ::chmod(файл_.parent_path().c_str(), 0555) == 0 && (держится_ || ::geteuid() != 0);
+  }
+  Неудаляемый(const Неудаляемый&) = delete;
+  Неудаляемый& operator=(const Неудаляемый&) = delete;
+  ~Неудаляемый() {
+    ::chmod(файл_.parent_path().c_str(), 0755);
+    const int fd = ::open(файл_.c_str(), O_RDONLY);
+    int флаги = 0;
+    if (fd >= 0) {
+      ::ioctl(fd, FS_IOC_SETFLAGS, &флаги);
+      ::close(fd);
+    }
+  }
+  bool держится() const { return держится_; }
+
+ private:
+  fs::path файл_;
+  bool держится_ = false;
+};
+
+std::vector<std::string> имена_в(const fs::path& папка) {
+  std::vector<std::string> имена;
+  for (const auto& запись : fs::directory_iterator(папка)) имена.push_back(запись.path().filename().string());
+  std::sort(имена.begin(), имена.end());
+  return имена;
+}
+
+// A leftover of an ended run that cannot be removed whole stays where it was, and every install
+// goes on past it.
+TEST_F(Прерывание, НеудаляемаяБрошеннаяПапкаНеМешает) {
+  if (под_эмулятором()) GTEST_SKIP() << "Windows process ids and owners are Wine's, not these";
+  const std::string имя = "тувра_пакет_" + std::to_string(ушедший());
+  const Неудаляемый файл(временная_ / имя / "ro/f");
+  if (!файл.держится()) GTEST_SKIP() << "this file system cannot make a file that cannot be removed";
+  auto& п = репозиторий("п").выпуск("п", "1.0.0");
+  манифест("п = git " + п.адрес() + " версия=1.0.0\n");
+  for (int раз = 0; раз < 2; ++раз) {
+    const Вывод в = пакеты({"установить"});
+    EXPECT_EQ(в.код, 0) << в.stderr_;
+    EXPECT_EQ(в.stderr_, "");
+    EXPECT_EQ(прочитать(проект_ / "пакеты/п/п.код"), "// 1.0.0\n");
+    EXPECT_EQ(имена_в(временная_), std::vector<std::string>{имя});
+    EXPECT_TRUE(fs::exists(временная_ / имя / "ro/f"));
+  }
+}
+
+// Only a name a run makes, "тувра_пакет_" and a process id as written in decimal, is a clone
+// folder; anything else named alike stays, even when a number in it is an ended process's.
+TEST_F(Прерывание, ПапкаКлонаТолькоСНастоящимНомером) {
+  if (под_эмулятором()) GTEST_SKIP() << "Windows process ids and owners are Wine's, not these";
+  const std::string ушёл = std::to_string(ушедший());
+  std::uint64_t предел = 0;
+  std::istringstream(прочитать("/proc/sys/kernel/pid_max")) >> предел;
+  ASSERT_GT(предел, 1u);
+  const bool последний_жив = ::kill(static_cast<pid_t>(предел - 1), 0) == 0;
+  struct Случай {
+    std::string номер;
+    bool убирается;
+  };
+  const std::vector<Случай> случаи = {
+      {ушёл, true},
+      {std::to_string(предел - 1), !последний_жив},
+      {"0", false},
+      {"00300", false},
+      {"0" + ушёл, false},
+      {"+" + ушёл, false},
+      {"-" + ушёл, false},
+      {"+5", false},
+      {"-5", false},
+      {"4294967296", false},
+      {std::to_string(4294967296ull + std::stoull(ушёл)), false},
+      {"1234567890123456789", false},
+      {"18446744073709551617", false},
+      {std::to_string(предел), false},
+      {"1", false},  // init, which runs
+      {std::to_string(::getpid()), false},
+  };
+  for (const Случай& с : случаи) записать(временная_ / ("тувра_пакет_" + с.номер) / "ф", "");
+  auto& п = репозиторий("п").выпуск("п", "1.0.0");
+  манифест("п = git " + п.адрес() + " версия=1.0.0\n");
+  const Вывод в = пакеты({"установить"});
+  ASSERT_EQ(в.код, 0) << в.stderr_;
+  for (const Случай& с : случаи) {
+    EXPECT_EQ(fs::exists(временная_ / ("тувра_пакет_" + с.номер)), !с.убирается) << с.номер;
+  }
 }
 
 }  // namespace

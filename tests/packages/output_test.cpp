@@ -3,6 +3,8 @@
 // named, not shown.
 #include <gmock/gmock.h>
 
+#include <map>
+
 #include "program_fixture.h"
 #include "text.h"
 
@@ -44,6 +46,48 @@ TEST_F(Терминал, ПотерянныйВыводНеСчитаетсяУ�
   условия_.вывод_в.clear();
   условия_.ошибки_в = "/dev/full";
   EXPECT_EQ(пакеты({"установить"}).код, 1);
+}
+
+// Every file below a folder with its bytes.
+std::map<std::string, std::string> снимок(const fs::path& папка) {
+  std::map<std::string, std::string> файлы;
+  for (const std::string& файл : файлы_под(папка)) файлы[файл] = прочитать(папка / файл);
+  return файлы;
+}
+
+// Started without standard streams, the program puts nothing meant for them into a pipe or file
+// it opens, and the output it could not give counts as lost, as on a full device.
+TEST_F(Терминал, ЗакрытыеПотокиКакПолноеУстройство) {
+  auto& п = репозиторий("п").выпуск("п", "1.0.0");
+  записать(дом_ / ".тувра/индекс/каталог.пакеты", "п = git " + п.адрес() + " описание=\"пакет\"\n");
+  // One package installs, the next one fails.
+  const std::string текст = "п = git " + п.адрес() + " версия=^1.0.0\nнет = git " + (корень_ / "нет").string() + "\n";
+  Условия полное;
+  полное.вывод_в = полное.ошибки_в = "/dev/full";
+  Условия закрытые;
+  закрытые.потоки_закрыты = true;
+  for (const std::vector<std::string>& команда :
+       std::vector<std::vector<std::string>>{{}, {"установить"}, {"искать", "п"}}) {
+    const std::string что = команда.empty() ? "(без аргументов)" : команда[0];
+    const auto прогон = [&](const Условия& условия) {
+      fs::remove_all(проект_);
+      fs::create_directories(проект_);
+      манифест(текст);
+      условия_ = условия;
+      const int код = пакеты(команда).код;
+      return std::pair{код, снимок(проект_)};
+    };
+    auto [код_обычного, обычный] = прогон({});
+    const auto [код_полного, полный] = прогон(полное);
+    const auto [код_закрытого, закрытый] = прогон(закрытые);
+    EXPECT_EQ(код_полного, 1) << что;
+    EXPECT_EQ(код_закрытого, код_полного) << что;
+    EXPECT_EQ(закрытый, обычный) << что;
+    EXPECT_EQ(полный, обычный) << что;
+    if (что == "установить") {
+      EXPECT_EQ(обычный["пакеты/п/п.код"], "// 1.0.0\n");
+    }
+  }
 }
 
 TEST_F(Терминал, ИменаФайловИПакетовНеДобавляютСтрок) {

@@ -118,9 +118,14 @@ int дождаться(pid_t процесс, int секунд, bool& истек�
       ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG instead of killing
       if (::setrlimit(RLIMIT_FSIZE, &предел) != 0) ::_exit(124);
     }
-    ::dup2(n, 0);
-    ::dup2(o, 1);
-    ::dup2(r, 2);
+    // Under the emulator its launcher starts the program without them instead.
+    if (условия.потоки_закрыты && !под_эмулятором()) {
+      for (int поток : {0, 1, 2}) ::close(поток);
+    } else {
+      ::dup2(n, 0);
+      ::dup2(o, 1);
+      ::dup2(r, 2);
+    }
     ::setenv("PATH", путь_поиска.c_str(), 1);  // execvpe searches the parent's PATH otherwise
     ::execvpe(a[0], a.data(), e.data());
     ::_exit(127);
@@ -329,6 +334,7 @@ std::string путь_в_выводе(const fs::path& путь) {
     argv = {переменная("TUVRA_PACKAGES_EMULATOR"), переменная("TUVRA_PACKAGES_LAUNCHER"),
             переменная("TUVRA_PACKAGES_PROGRAM")};
     окружение = окружение_под_эмулятором(std::move(окружение), временная_);
+    if (условия_.потоки_закрыты) окружение.push_back("TUVRA_WINE_CLOSED_STREAMS=1");
   } else {
     argv = {переменная("TUVRA_BUILD_DIR") + "/тувра_пакеты"};
   }

@@ -29,6 +29,8 @@ struct Условия {
   // Where standard output and standard error go instead of being captured (/dev/full, say).
   fs::path вывод_в;
   fs::path ошибки_в;
+  // Started with standard input, output and error closed, as a service or a detached start may be.
+  bool потоки_закрыты = false;
   // Long enough for the slowest sanitizer build; a hang is what it catches, not slowness.
   int предел_секунд = 120;
 };

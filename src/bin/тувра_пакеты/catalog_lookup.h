@@ -15,6 +15,7 @@ namespace тувра::пакеты {
 std::string в_нижний_регистр(std::string_view текст);
 
 // The entry's name, else its description, contains the lower-cased query (both compared in lower case).
+bool подходит_под_запрос(std::string_view запрос_в_нижнем_регистре, const ВидЗависимости& запись);
 bool подходит_под_запрос(std::string_view запрос_в_нижнем_регистре, const Зависимость& запись);
 
 struct НайденоВКаталоге {

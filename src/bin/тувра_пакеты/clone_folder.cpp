@@ -16,29 +16,34 @@ namespace {
 
 constexpr std::string_view кПриставка = "тувра_пакет_";
 
-// The process id in a clone folder's name.
-std::optional<std::uint64_t> номер_в_имени(std::string_view имя) {
+// The process id a clone folder's name carries: one written as a run writes its own (decimal, no
+// sign, no leading zero), within the ids the system gives. No run makes any other name.
+std::optional<std::uint64_t> номер_в_имени(std::string_view имя, std::uint64_t наибольший) {
   if (!начинается_с(имя, кПриставка)) return std::nullopt;
   const std::string_view цифры = имя.substr(кПриставка.size());
-  if (цифры.empty() || цифры.size() > 19 || цифры.find_first_not_of("0123456789") != std::string_view::npos) {
+  if (цифры.empty() || цифры.front() == '0' || цифры.find_first_not_of("0123456789") != std::string_view::npos) {
     return std::nullopt;
   }
   std::uint64_t номер = 0;
-  for (char цифра : цифры) номер = номер * 10 + static_cast<std::uint64_t>(цифра - '0');
+  for (char цифра : цифры) {
+    номер = номер * 10 + static_cast<std::uint64_t>(цифра - '0');
+    if (номер > наибольший) return std::nullopt;
+  }
   return номер;
 }
 
-// The folder is first moved to this run's own name, then its process is asked again: one that got
-// the same id meanwhile, and made its folder in that moment, gets it back untouched.
-void убрать_брошенный(const std::string& путь, std::uint64_t номер, const std::string& своя) {
+// Where this run puts a folder it is clearing: a name of its own id that is no clone folder's, so
+// that what cannot be removed never stands in the way of its own clone folder.
+std::string в_сторону(const std::string& своя) { return своя + ".убирается"; }
+
+// The folder is first moved aside under this run's id, then its process is asked again: one that
+// got the same id meanwhile, and made its folder in that moment, gets it back untouched. What
+// cannot be removed goes back under its old name, which no running process has.
+void убрать_брошенный(const std::string& путь, std::uint64_t номер, const std::string& сторона) {
   if (!пл::своя_папка(путь) || пл::процесс_жив(номер)) return;
-  удалить_тихо(своя);
-  if (!пл::переименовать_папку(путь, своя)) return;
-  if (пл::процесс_жив(номер)) {
-    (void)пл::переименовать_папку(своя, путь);
-    return;
-  }
-  удалить_тихо(своя);
+  удалить_тихо(сторона);
+  if (!пл::переименовать_папку(путь, сторона)) return;
+  if (пл::процесс_жив(номер) || !пл::удалить_дерево(сторона)) (void)пл::переименовать_папку(сторона, путь);
 }
 
 }  // namespace
@@ -50,7 +55,10 @@ void убрать_брошенный(const std::string& путь, std::uint64_t 
 }
 
 Итог<Пусто, std::string> пересоздать_временную_папку(const std::string& папка) {
-  удалить_тихо(папка);
+  if (!пл::удалить_дерево(папка)) {
+    удалить_тихо(в_сторону(папка));
+    (void)пл::переименовать_папку(папка, в_сторону(папка));
+  }
   if (auto создана = пл::создать_личную_папку(папка); !создана) {
     return Неудача{сообщения::не_создать_временную_папку(папка, текст_ошибки(создана.error()))};
   }
@@ -63,10 +71,11 @@ void убрать_брошенные_клоны() {
   if (!корень || !своя) return;
   auto записи = пл::записи_папки(*корень);
   if (!записи) return;
+  const std::uint64_t наибольший = пл::наибольший_номер_процесса();
   for (const пл::ЗаписьПапки& запись : *записи) {
-    const std::optional<std::uint64_t> номер = номер_в_имени(запись.имя);
+    const std::optional<std::uint64_t> номер = номер_в_имени(запись.имя, наибольший);
     if (!номер || *номер == пл::номер_процесса() || запись.вид != пл::ВидЗаписи::Папка) continue;
-    убрать_брошенный(пл::соединить_пути(*корень, запись.имя), *номер, *своя);
+    убрать_брошенный(пл::соединить_пути(*корень, запись.имя), *номер, в_сторону(*своя));
   }
 }
 

@@ -10,9 +10,9 @@ namespace тувра::пакеты {
 
 Итог<std::string, std::string> временная_папка();
 
-// Whatever is at `папка` is removed, then an empty folder that only this user may enter is
-// made there, so that no other user can have put or swapped anything in it; one left by someone
-// else makes the creation fail.
+// Whatever is at `папка` is removed (moved aside when it cannot be), then an empty folder that
+// only this user may enter is made there, so that no other user can have put or swapped anything
+// in it; one left by someone else makes the creation fail.
 Итог<Пусто, std::string> пересоздать_временную_папку(const std::string& папка);
 
 // Removes the clone folders of this user's runs that ended without clearing up (killed, or cut off

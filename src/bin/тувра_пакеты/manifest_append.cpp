@@ -19,7 +19,10 @@ bool имя_в_манифесте(std::string_view манифест, std::string
 }
 
 std::string дописать_строку(std::string_view манифест, std::string_view строка) {
-  std::string текст(манифест);
+  // Room for all of it at once: a line as long as a file is not copied again on the way.
+  std::string текст;
+  текст.reserve(манифест.size() + строка.size() + 2);
+  текст = манифест;
   if (!текст.empty() && текст.back() != '\n') текст += '\n';
   текст += строка;
   текст += '\n';

@@ -14,6 +14,9 @@
 namespace тувра::пакеты {
 namespace {
 
+constexpr std::size_t кНаибольшееИмя = 255;
+constexpr std::size_t кПоказатьИмени = 64;
+
 // The name is shown replaced: the very characters it is refused for must not reach the terminal.
 std::string отказ(std::string_view имя, std::string_view причина) {
   return сообщения::недопустимое_имя(имя_для_терминала(имя), причина);
@@ -119,6 +122,14 @@ bool в_форме_nfc(std::string_view имя) {
 
 Итог<Пусто, std::string> проверить_путь_пакета(std::string_view имя) {
   if (имя.empty()) return Неудача{отказ_пути(имя, сообщения::имя_пустое())};
+  // No file system takes a longer folder name. Checked first, and shown cut, so that a name as
+  // long as a whole manifest is never copied, normalised or printed whole.
+  if (имя.size() > кНаибольшееИмя) {
+    std::size_t конец = кПоказатьИмени;
+    while (конец > 0 && (static_cast<unsigned char>(имя[конец]) & 0xC0) == 0x80) --конец;
+    return Неудача{
+        сообщения::недопустимое_имя_папки(имя_для_терминала(имя.substr(0, конец)) + "…", сообщения::имя_длинное())};
+  }
   // Windows drops trailing dots, so "..." would name the folder above as well.
   if (имя.find_first_not_of('.') == std::string_view::npos) {
     return Неудача{отказ_пути(имя, сообщения::имя_из_точек())};

@@ -1,5 +1,5 @@
-// The process's standard input and output as raw bytes, for a program that frames its own
-// messages on them.
+// The process's standard streams: kept apart from the files a program opens, and as raw bytes
+// for a program that frames its own messages on them.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,13 @@
 #include "support/expected.h"
 
 namespace тувра::платформа {
+
+// Puts the null device, opened for reading only, in place of every standard stream the process
+// was started without (a service or a detached start may close them): the first pipe or file the
+// program opens would take that place otherwise, and messages would go into it. Writes to such a
+// stream fail as they would to a closed one, so output meant for it counts as lost. Called first
+// thing in main; false when the null device cannot be opened, and the program must not go on.
+bool занять_закрытые_потоки();
 
 // Binary mode on the three standard streams (no "\r\n" for "\n" on Windows: the same bytes on
 // every system), and writing to a closed pipe becomes a write error instead of a signal that

@@ -1,7 +1,8 @@
 // Test-only starter for a Windows program under Wine: Wine keeps HOME, TEMP and TMP of the Linux
 // side from Windows programs, so each variable TUVRA_WINE_SET_<ИМЯ> of this program's environment
 // becomes <ИМЯ> for the program it starts. The rest of its own command line, as written, is the
-// program's, whose standard handles and exit code are this one's.
+// program's, whose standard handles and exit code are this one's; with TUVRA_WINE_CLOSED_STREAMS
+// set, the program gets no standard handles at all.
 #include <windows.h>
 
 #include <string>
@@ -48,9 +49,11 @@ int main() {
   STARTUPINFOW запуск{};
   запуск.cb = sizeof запуск;
   запуск.dwFlags = STARTF_USESTDHANDLES;
-  запуск.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  запуск.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-  запуск.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  if (GetEnvironmentVariableW(L"TUVRA_WINE_CLOSED_STREAMS", nullptr, 0) == 0) {
+    запуск.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    запуск.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    запуск.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  }
   PROCESS_INFORMATION процесс{};
   if (!CreateProcessW(nullptr, строка.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &запуск, &процесс))
     return 126;

@@ -25,11 +25,22 @@ std::vector<std::string> окружение() {
   return переменные;
 }
 
+// The variables the C++ library looks at, in its order; an empty one counts as unset, as for
+// the shell and most programs.
 Итог<std::string, std::string> временная_папка() {
+  std::string папка = "/tmp";
+  for (const char* имя : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"}) {
+    const char* значение = std::getenv(имя);
+    if (значение != nullptr && *значение != '\0') {
+      папка = значение;
+      break;
+    }
+  }
   std::error_code код;
-  const std::filesystem::path папка = std::filesystem::temp_directory_path(код);
-  if (код) return Неудача{код.message()};
-  return папка.native();
+  if (!std::filesystem::is_directory(папка, код)) {
+    return Неудача{(код ? код : std::make_error_code(std::errc::not_a_directory)).message()};
+  }
+  return папка;
 }
 
 std::uint64_t номер_процесса() { return static_cast<std::uint64_t>(::getpid()); }

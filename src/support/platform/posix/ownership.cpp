@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 namespace тувра::платформа {
@@ -15,6 +16,14 @@ namespace тувра::платформа {
 bool процесс_жив(std::uint64_t номер) {
   if (номер == 0 || номер > static_cast<std::uint64_t>(INT32_MAX)) return false;
   return ::kill(static_cast<pid_t>(номер), 0) == 0 || errno == EPERM;
+}
+
+std::uint64_t наибольший_номер_процесса() {
+  // Linux hands out ids below this number; without /proc, up to the largest it ever allows.
+  std::ifstream предел("/proc/sys/kernel/pid_max");
+  std::uint64_t число = 0;
+  if (предел >> число && число > 1 && число <= (std::uint64_t{1} << 22)) return число - 1;
+  return (std::uint64_t{1} << 22) - 1;
 }
 
 bool своя_папка(std::string_view путь) {

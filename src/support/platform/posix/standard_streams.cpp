@@ -1,5 +1,6 @@
 #include "support/platform/standard_streams.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,6 +8,17 @@
 #include <cstring>
 
 namespace тувра::платформа {
+
+bool занять_закрытые_потоки() {
+  for (int поток = 0; поток <= 2; ++поток) {
+    if (::fcntl(поток, F_GETFD) != -1 || errno != EBADF) continue;
+    // The lowest free descriptor, which is this one: those below it are open by now.
+    const int открыт = ::open("/dev/null", O_RDONLY);
+    if (открыт < 0) return false;
+    if (открыт != поток && (::dup2(открыт, поток) != поток || ::close(открыт) != 0)) return false;
+  }
+  return true;
+}
 
 void подготовить_стандартные_потоки() { std::signal(SIGPIPE, SIG_IGN); }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <iostream>
 #include <streambuf>
 #include <string>
@@ -41,9 +42,14 @@ class ПотокКонсоли : public std::streambuf {
     if (буфер_.size() >= 8192 && !слить(false)) return traits_type::eof();
     return знак;
   }
+  // A piece at a time: a text as long as a file is never held again whole, nor as UTF-16.
   std::streamsize xsputn(const char* откуда, std::streamsize сколько) override {
-    буфер_.append(откуда, static_cast<std::size_t>(сколько));
-    if (буфер_.size() >= 8192 && !слить(false)) return 0;
+    for (std::streamsize записано = 0; записано < сколько;) {
+      const std::streamsize часть = std::min<std::streamsize>(сколько - записано, 1 << 16);
+      буфер_.append(откуда + записано, static_cast<std::size_t>(часть));
+      if (буфер_.size() >= 8192 && !слить(false)) return записано;
+      записано += часть;
+    }
     return сколько;
   }
   int sync() override { return слить(false) ? 0 : -1; }

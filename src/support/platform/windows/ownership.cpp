@@ -46,6 +46,8 @@ bool процесс_жив(std::uint64_t номер) {
   return WaitForSingleObject(процесс, 0) == WAIT_TIMEOUT;
 }
 
+std::uint64_t наибольший_номер_процесса() { return 0xFFFFFFFFu; }
+
 bool своя_папка(std::string_view путь) {
   const Описатель папка(CreateFileW(windows::системный_путь(путь).c_str(), READ_CONTROL,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
