@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "semantic/analyser.h"
+#include "semantic/analysis_error.h"
 #include "semantic/types.h"
 #include "syntax_tree/syntax_tree.h"
 
@@ -42,10 +43,11 @@ namespace тувра {
 СписокИнструкций подставить_в_инструкции_по_порядку(const СписокИнструкций& инструкции,
                                                     const СписокПараметровТипа& параметры_типа,
                                                     const СписокСинтаксическихТипов& замены, Арена& куда);
-// Fields of a generic struct instance: the pass sequence on each field's type, then тип_из_синтаксиса.
-std::vector<ПолеТипа> разрешить_поля_экземпляра(ТаблицаТипов& типы, const СписокПолей& поля,
-                                                const СписокПараметровТипа& параметры_типа,
-                                                const СписокСинтаксическихТипов& замены);
+// Fields of a generic struct instance: the pass sequence on each field's type, then
+// тип_из_синтаксиса, whose error (an instance name too long) is the one thing that can fail.
+ИтогАнализа<std::vector<ПолеТипа>> разрешить_поля_экземпляра(ТаблицаТипов& типы, const СписокПолей& поля,
+                                                             const СписокПараметровТипа& параметры_типа,
+                                                             const СписокСинтаксическихТипов& замены);
 
 // Nodes of a written type, counted without recursion: substituting several parameters one
 // after another can double a type with every pass, so instantiation bounds it by this count.
