@@ -29,6 +29,9 @@ inline constexpr std::size_t предел_имени_экземпляра = 1000
 ИтогАнализа<std::optional<Тип>> возврат_из_синтаксиса(ТаблицаТипов& таблица,
                                                       const std::optional<СинтаксическийТип>& тип);
 
+// The same, taking the lowered type of each place of анализатор.типы_замен at once.
+ИтогАнализа<Тип> тип_из_синтаксиса(Анализатор& анализатор, const СинтаксическийТип& тип);
+
 // As тип_из_синтаксиса, but a declared contract's name, at the top or as the element of a
 // `Список` / key or value of a `Словарь` (through any chain of those), becomes `Контракт`.
 ИтогАнализа<Тип> разрешить_тип(Анализатор& анализатор, const СинтаксическийТип& тип);
@@ -43,6 +46,8 @@ inline constexpr std::size_t предел_имени_экземпляра = 1000
 // past предел_имени_экземпляра keeps its name cut just past the bound and sets имя_обрезано,
 // so that the instantiation can refuse it by the name of the instance it was asked for.
 Тип тип_аргумента_экземпляра(ТаблицаТипов& таблица, const СинтаксическийТип& тип, bool& имя_обрезано);
+// The same, taking the places of анализатор.типы_замен.
+Тип тип_аргумента_экземпляра(Анализатор& анализатор, const СинтаксическийТип& тип, bool& имя_обрезано);
 
 // The keyword of instance names: `целое`, `текст`, a struct's own name, else the rendering.
 std::string ключевое_слово_типа(const Тип& тип);
