@@ -57,6 +57,13 @@ std::string длинное_имя(std::string_view начало) {
   return "слишком длинное имя экземпляра при инстанциации «" + std::string(начало) + "» — больше 100000 байт";
 }
 
+// Я<Список<…целое…>> of that many levels.
+std::string вложить(int уровней) {
+  std::string тип = "целое";
+  for (int i = 0; i < уровней; ++i) тип = "Я<Список<" + тип + ">>";
+  return тип;
+}
+
 const std::string обмен = "функция обмен<Т>(Т а): Т\n  вернуть а;\nконец\n";
 
 TEST(Инстанциация, FunctionInstancesByKey) {
@@ -353,11 +360,6 @@ TEST(Инстанциация, GrowingTemplatesStop) {
 // backslashes of the name inside it again, which doubles those escapes but not the name, so ten
 // levels make a name of a few kilobytes, and only a seventeenth takes it past its bound.
 TEST(Инстанциация, InstanceNameLength) {
-  const auto вложить = [](int уровней) {
-    std::string тип = "целое";
-    for (int i = 0; i < уровней; ++i) тип = "Я<Список<" + тип + ">>";
-    return тип;
-  };
   const std::string я = "структура Я<Т>\n  Т з;\nконец\n";
   const std::string ф = я + "функция ф<Т>(Т х)\nконец\n";
   // Eight arrays of 600 levels each: long to render, and within the parser's nesting limit.
@@ -388,11 +390,6 @@ TEST(Инстанциация, InstanceNameLength) {
 // A written type whose instance name is past the bound is refused wherever it is lowered, by
 // the message its constructor gives, never lowered to the type that matches everything.
 TEST(Инстанциация, WrittenTypesPastTheNameBound) {
-  const auto вложить = [](int уровней) {
-    std::string тип = "целое";
-    for (int i = 0; i < уровней; ++i) тип = "Я<Список<" + тип + ">>";
-    return тип;
-  };
   // Five lines before every use; Ж still open for more members.
   const std::string я = "структура Я<Т>\n  Т п;\nконец\nструктура Ж<Т>\n  Т п;\n";
   // The body starts at line 8.
