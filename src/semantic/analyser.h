@@ -202,6 +202,10 @@ struct Анализатор {
   // innermost one whose body is being checked (null outside instance bodies).
   std::size_t инстанциаций_в_работе = 0;
   const std::string* экземпляр_в_проверке = nullptr;
+  // Each place of the instances being built where a type parameter was replaced, with the
+  // replacement's lowered type: lowering a type there takes it instead of walking the
+  // replacement again, so a type argument as deep as its instance's nesting costs one node.
+  std::unordered_map<const СинтаксическийТип*, Тип> типы_замен;
   // What this run has spent on instances, against its budget: instances started and the
   // nodes of their substituted declarations.
   std::size_t экземпляров_начато = 0;

@@ -57,6 +57,13 @@ std::string длинное_имя(std::string_view начало) {
   return "слишком длинное имя экземпляра при инстанциации «" + std::string(начало) + "» — больше 100000 байт";
 }
 
+// Я<Список<…целое…>> of that many levels.
+std::string вложить(int уровней) {
+  std::string тип = "целое";
+  for (int i = 0; i < уровней; ++i) тип = "Я<Список<" + тип + ">>";
+  return тип;
+}
+
 const std::string обмен = "функция обмен<Т>(Т а): Т\n  вернуть а;\nконец\n";
 
 TEST(Инстанциация, FunctionInstancesByKey) {
@@ -304,6 +311,13 @@ TEST(Инстанциация, CollidingFunctionAndMethodInstances) {
       {"структура С\n  функция м<Т>(Т х)\n  конец\n  функция м__целое()\n  конец\nконец\n"
        "функция г(С с)\n  с.м<целое>(1);\nконец\n",
        "8: внутренняя ошибка: имя экземпляра 'С::м__целое' уже занято"},
+      // A name with a rendered type in it is no name of the program, but may be another instance's.
+      {"структура Я<Т>\n  Т з;\nконец\nфункция ф<Т>(Т х)\nконец\nфункция ф__Я<Т>(Т х)\nконец\nфункция г()\n"
+       "  вывести(ф<Я<Список<целое>>>(неуказано));\n  вывести(ф__Я<Список<целое>>(неуказано));\nконец\n",
+       "10: внутренняя ошибка: имя экземпляра 'ф__Я__Список(Целое)' уже занято"},
+      {"структура Я<Т>\n  Т з;\nконец\nструктура С\n  функция м<Т>(Т х)\n  конец\n  функция м__Я<Т>(Т х)\n  конец\n"
+       "конец\nфункция г(С с)\n  с.м__Я<Список<целое>>(неуказано);\n  с.м<Я<Список<целое>>>(неуказано);\nконец\n",
+       "12: внутренняя ошибка: имя экземпляра 'С::м__Я__Список(Целое)' уже занято"},
       // Different structs keep their method instances apart.
       {"структура С\n  функция м<Т>(Т х)\n  конец\nконец\nструктура Д\n  функция м__целое()\n  конец\nконец\n"
        "функция г(С с)\n  с.м<целое>(1);\nконец\n",
@@ -353,11 +367,6 @@ TEST(Инстанциация, GrowingTemplatesStop) {
 // backslashes of the name inside it again, which doubles those escapes but not the name, so ten
 // levels make a name of a few kilobytes, and only a seventeenth takes it past its bound.
 TEST(Инстанциация, InstanceNameLength) {
-  const auto вложить = [](int уровней) {
-    std::string тип = "целое";
-    for (int i = 0; i < уровней; ++i) тип = "Я<Список<" + тип + ">>";
-    return тип;
-  };
   const std::string я = "структура Я<Т>\n  Т з;\nконец\n";
   const std::string ф = я + "функция ф<Т>(Т х)\nконец\n";
   // Eight arrays of 600 levels each: long to render, and within the parser's nesting limit.
@@ -383,6 +392,85 @@ TEST(Инстанциация, InstanceNameLength) {
        "7: " + длинное_имя(R"x(ф__Словарь(Словарь(Словарь(Массив { элемент: Массив { элемент: )x"
                            R"x(Массив { элемент: Массив { элемент: Массив { элемен)x")},
   });
+}
+
+// A written type whose instance name is past the bound is refused wherever it is lowered, by
+// the message its constructor gives, never lowered to the type that matches everything.
+TEST(Инстанциация, WrittenTypesPastTheNameBound) {
+  // Five lines before every use; Ж still open for more members.
+  const std::string я = "структура Я<Т>\n  Т п;\nконец\nструктура Ж<Т>\n  Т п;\n";
+  // The body starts at line 8.
+  const auto в_функции = [&](const std::string& тело) { return я + "конец\nфункция г()\n" + тело + "конец\n"; };
+  const auto без_строки = [](const std::string& итог) { return итог.substr(итог.find(": ") + 2); };
+  // Each place that lowers a written type, with the line of its error ("" for a declaration).
+  struct Место {
+    std::string документ;
+    std::string строка;
+  };
+  const auto места = [&](const std::string& тип) {
+    return std::vector<Место>{
+        // Declarations of a body, the type bare and nested.
+        {в_функции("  " + тип + " а = неуказано;\n  целое б = а;\n"), "8: "},
+        {в_функции("  " + тип + "[2] а = неуказано;\n"), "8: "},
+        {в_функции("  " + тип + "? а = неуказано;\n"), "8: "},
+        {в_функции("  результат из " + тип + " а = неуказано;\n"), "8: "},
+        {в_функции("  канал из " + тип + " а = создать_канал();\n"), "8: "},
+        {в_функции("  Список<" + тип + "[1]?> а = неуказано;\n"), "8: "},
+        {в_функции("  Словарь<текст, Список<" + тип + ">> а = неуказано;\n"), "8: "},
+        // The type arguments of the constructors of the built-in containers.
+        {в_функции("  вывести(Список<" + тип + ">());\n"), "8: "},
+        {в_функции("  вывести(Словарь<текст, " + тип + ">());\n"), "8: "},
+        // Declarations of the program.
+        {я + "конец\nфункция г(" + тип + " а)\nконец\n", ""},
+        {я + "конец\nфункция г(): " + тип + "\n  вернуть неуказано;\nконец\n", ""},
+        {я + "конец\nвнешняя функция г(" + тип + " а);\n", ""},
+        {я + "конец\nструктура Б\n  " + тип + " п;\nконец\n", ""},
+        {я + "конец\nструктура Б\n  функция м(): " + тип + "[3]\n    вернуть неуказано;\n  конец\nконец\n", ""},
+    };
+  };
+  // Written in a template: the type argument in place makes the type one level deeper.
+  const auto в_шаблонах = [&](const std::string& внутри) {
+    const std::string г = "функция г()\n  ";
+    return std::vector<Место>{
+        {я + "конец\nфункция ф<Т>(Я<Список<Т>> а)\nконец\n" + г + "вывести(ф<" + внутри + ">(неуказано));\nконец\n",
+         "10: "},
+        {я + "конец\nфункция ф<Т>(): Я<Список<Т>>[1]\n  вернуть неуказано;\nконец\n" + г + "вывести(ф<" + внутри +
+             ">());\nконец\n",
+         "11: "},
+        {я + "конец\nфункция ф<Т>()\n  Я<Список<Т>> а = неуказано;\nконец\n" + г + "вывести(ф<" + внутри +
+             ">());\nконец\n",
+         "8: "},
+        {я + "  Я<Список<Т>>[1] д;\nконец\n" + г + "вывести(Ж<" + внутри + ">(неуказано, неуказано));\nконец\n", "9: "},
+        {я + "  функция м(Я<Список<Т>> а)\n  конец\nконец\n" + г + "вывести(Ж<" + внутри + ">(неуказано));\nконец\n",
+         "10: "},
+    };
+  };
+  const auto проверить = [&](const std::vector<Место>& случаи, const std::string& сообщение) {
+    for (const Место& место : случаи) {
+      const std::string итог = итог_анализа(место.документ);
+      EXPECT_TRUE(итог == место.строка + сообщение) << итог.substr(0, 300) << "\nдокумент:\n" << место.документ;
+    }
+  };
+  for (int уровней : {17, 20}) {
+    SCOPED_TRACE(уровней);
+    const std::string тип = вложить(уровней);
+    const std::string конструктора = без_строки(итог_анализа(в_функции("  вывести(" + тип + "(неуказано));\n")));
+    ASSERT_TRUE(конструктора.starts_with(длинное_имя("Я__Список(Структура(").substr(0, 80))) << конструктора;
+    проверить(места(тип), конструктора);
+    if (уровней == 17) проверить(в_шаблонах(вложить(16)), конструктора);
+  }
+  // Sixteen levels fit at every place: what comes is the place's own outcome.
+  const std::string шестнадцать = вложить(16);
+  ASSERT_EQ(итог_анализа(в_функции("  вывести(" + шестнадцать + "(неуказано));\n")), "");
+  for (const auto& случаи : {места(шестнадцать), в_шаблонах(вложить(15))}) {
+    for (const Место& место : случаи) {
+      EXPECT_EQ(итог_анализа(место.документ).find("слишком длинное имя"), std::string::npos) << место.документ;
+    }
+  }
+  const std::string несовпадение_имени = итог_анализа(места(шестнадцать)[0].документ);
+  EXPECT_TRUE(несовпадение_имени.starts_with(
+      "9: несовпадение типов для 'б': ожидался Целое, получено Структура(\"Я__Список(Структура(\\\"Я__"))
+      << несовпадение_имени.substr(0, 300);
 }
 
 // Forty parameters, each replacement naming the next one twice: sequential substitution would
